@@ -1,0 +1,87 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/operation.h"
+#include "engine/output_sink.h"
+#include "engine/token.h"
+#include "engine/user_function_runner.h"
+#include "engine/value_stack.h"
+#include "engine/variable_table.h"
+#include "values/error_code.h"
+#include "values/value.h"
+
+namespace vr {
+
+// What an engine needs from outside: the operations it dispatches to and the
+// user functions of the loaded scripts. Temporary engines (eval, root, user
+// functions) are made with their caller's services.
+struct EngineServices {
+  const OperationTable* operations = nullptr;
+  UserFunctionRunner* userFunctions = nullptr;
+};
+
+// Prepares, reads, checks, orders and evaluates lines; owns the variables,
+// the last result and the text of several solutions.
+class ExpressionEngine {
+ public:
+  explicit ExpressionEngine(EngineServices services = {});
+  virtual ~ExpressionEngine();
+  ExpressionEngine(const ExpressionEngine&) = delete;
+  ExpressionEngine& operator=(const ExpressionEngine&) = delete;
+
+  // Line preparation and lexer.
+  void PrepareText(std::string_view text);
+  TokenClass NextToken(std::int32_t& op, std::string& text);
+  int DetectRadix() const;
+
+  // Token list, syntax check, postfix ordering.
+  ErrorCode Tokenize();
+  ErrorCode CheckSyntax();
+  ErrorCode ToPostfix();
+
+  // Runs the postfix list; may be called many times after one ToPostfix.
+  ErrorCode EvaluatePostfix(Value& result);
+
+  // Prepare, tokenize, check, order, evaluate. `result` is written only by
+  // the evaluation step.
+  ErrorCode EvaluateLine(std::string_view text, Value& result);
+  // The first four steps only, for callers that evaluate many times.
+  ErrorCode PrepareLine(std::string_view text);
+
+  // A VariableRef becomes a copy of the variable's Value; an unknown name
+  // sets the error name and gives VariableNotFound. Other kinds pass.
+  ErrorCode ResolveOperand(Value& v) const;
+
+  VariableTable& Variables() { return variables_; }
+  const VariableTable& Variables() const { return variables_; }
+  const EngineServices& Services() const { return services_; }
+
+  const std::vector<Token>& TokenList() const { return tokens_; }
+  const std::vector<Token>& PostfixList() const { return postfix_; }
+
+  Value lastResult;
+  std::string solutionsText;
+  OutputSink* outputWindow = nullptr;
+  // Set by solve and solve3 so that several results may stay on the stack.
+  bool solveFlag = false;
+
+ private:
+  EngineServices services_;
+  VariableTable variables_;
+
+  std::string buffer_;     // the prepared line
+  std::size_t cursor_ = 0;  // index into buffer_
+
+  std::vector<Token> tokens_;
+  std::vector<Token> postfix_;
+  std::vector<Token> operatorStack_;
+  ValueStack stack_{50};  // reused by every evaluation
+};
+
+// True for a text that reads as one operand, optionally signed.
+bool IsSingleOperand(std::string_view text);
+
+}  // namespace vr

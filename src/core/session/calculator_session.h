@@ -1,0 +1,42 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "engine/expression_engine.h"
+#include "engine/output_sink.h"
+
+namespace vr {
+
+// One engine with everything wired to it: the operations, the user functions
+// of the loaded scripts, the unit tables and the settings. The window and the
+// command-line front end both turn lines into result texts here, so the CLI
+// prints exactly what the window shows.
+class CalculatorSession {
+ public:
+  explicit CalculatorSession(OutputSink* output = nullptr);
+  ~CalculatorSession();
+  CalculatorSession(const CalculatorSession&) = delete;
+  CalculatorSession& operator=(const CalculatorSession&) = delete;
+
+  // Start-up in its fixed order: the options file, every "*.usc" but
+  // "startup.usc", the lines of "startup.usc", "units.dat". Problems with a
+  // file are reported on `report`, one line each, and that file is skipped.
+  void StartUp(const std::filesystem::path& programFolder, std::ostream& report);
+
+  // Evaluates one line of the expression window and returns the text shown
+  // below it; empty when nothing is shown.
+  std::string CalculateLine(std::string_view line);
+
+  ExpressionEngine& Engine();
+  void SetOutput(OutputSink* output);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace vr
