@@ -8,6 +8,14 @@
 
 namespace vr {
 
+// A fraction is a whole part plus numerator / denominator. Negative fractions
+// keep the denominator positive and carry the sign on the whole part, or on
+// the numerator when the whole part is 0: -1\1\2 is (-1, 1, 2) and means
+// -1.5; -1\2 is (0, -1, 2). The value is whole + numerator / denominator for
+// a whole part >= 0 and whole - numerator / denominator for a negative one
+// (FractionToDouble). Negating the whole part, or the numerator when the
+// whole part is 0, negates the value, and the text "-1\1\2" reads back as
+// the same number.
 struct FractionParts {
   std::int32_t whole;
   std::int32_t numerator;

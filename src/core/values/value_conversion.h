@@ -20,8 +20,9 @@ bool ValuesEqual(const Value& a, const Value& b);
 // and giving 0 for NaN, so that no input is undefined behaviour.
 std::int32_t Trunc32(double x);
 
-// The value of a fraction: whole + numerator / denominator, or whole when
-// either of the two is 0.
+// The value of a fraction: whole + numerator / denominator (whole minus it
+// when whole is negative, see FractionParts), or whole when numerator or
+// denominator is 0.
 double FractionToDouble(const FractionParts& f);
 
 }  // namespace vr
