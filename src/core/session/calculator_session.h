@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -26,6 +27,11 @@ class CalculatorSession {
   // "startup.usc", the lines of "startup.usc", "units.dat". Problems with a
   // file are reported on `report`, one line each, and that file is skipped.
   void StartUp(const std::filesystem::path& programFolder, std::ostream& report);
+  // The same, with `afterOptions` run right after the options file is read
+  // and before anything else loads, so that overrides (the CLI's --set) are
+  // in force for the scripts and for every line.
+  void StartUp(const std::filesystem::path& programFolder, std::ostream& report,
+               const std::function<void()>& afterOptions);
 
   // Evaluates one line of the expression window and returns the text shown
   // below it; empty when nothing is shown.

@@ -1,0 +1,90 @@
+#include "command_line.h"
+
+#include "setting_override.h"
+
+namespace vr::cli {
+
+namespace {
+
+// "--name=value" or "--name value"; false when the value is missing.
+bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
+               std::string& value) {
+  const std::string& arg = args[i];
+  if (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 &&
+      arg[name.size()] == '=') {
+    value = arg.substr(name.size() + 1);
+    return true;
+  }
+  if (i + 1 >= args.size()) return false;
+  value = args[++i];
+  return true;
+}
+
+bool Names(const std::string& arg, const std::string& name) {
+  return arg == name || (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 &&
+                         arg[name.size()] == '=');
+}
+
+}  // namespace
+
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
+                                            std::string& error) {
+  CommandLine cl;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+      cl.lines.push_back(arg);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--help" || arg == "-h") {
+      cl.help = true;
+    } else if (Names(arg, "--dir")) {
+      std::string dir;
+      if (!TakeValue(args, i, "--dir", dir)) {
+        error = "--dir needs a folder";
+        return std::nullopt;
+      }
+      cl.programFolder = dir;
+    } else if (Names(arg, "--set")) {
+      std::string pair;
+      if (!TakeValue(args, i, "--set", pair)) {
+        error = "--set needs KEY=VALUE";
+        return std::nullopt;
+      }
+      const std::size_t eq = pair.find('=');
+      if (eq == std::string::npos || eq == 0) {
+        error = "--set needs KEY=VALUE, got \"" + pair + "\"";
+        return std::nullopt;
+      }
+      std::string key = pair.substr(0, eq);
+      std::string value = pair.substr(eq + 1);
+      // Known keys are checked now, on a scratch record, so that a typo is
+      // reported before anything is evaluated.
+      OptionsRecord scratch;
+      if (!ApplySettingOverride(scratch, key, value)) {
+        error = "unknown setting \"" + key + "\"";
+        return std::nullopt;
+      }
+      cl.settings.emplace_back(std::move(key), std::move(value));
+    } else {
+      error = "unknown option \"" + arg + "\"";
+      return std::nullopt;
+    }
+  }
+  return cl;
+}
+
+std::string UsageText(const std::string& programName) {
+  return "usage: " + programName + " [--dir DIR] [--set KEY=VALUE]... [--] [LINE]...\n"
+         "  Evaluates each LINE, or else each line of standard input, and prints\n"
+         "  the lines written by Write statements and then the result (an empty\n"
+         "  line where nothing is shown).\n"
+         "  --dir DIR         program folder with options.xml, *.usc and units.dat\n"
+         "  --set KEY=VALUE   override one setting of the options file, for example\n"
+         "                    Radian=0, Precision=10, NumberBase=1, English=0\n"
+         "  --                end of options: what follows are lines, even \"-1\"\n"
+         "  VADADERIVO_NOW=YYYY-MM-DDTHH:MM:SS fixes the current date and time.\n";
+}
+
+}  // namespace vr::cli

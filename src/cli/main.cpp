@@ -1,0 +1,69 @@
+// The command-line front end: every line goes through the same session as
+// the window's, and what the window would write below it is printed.
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "command_line.h"
+#include "line_reader.h"
+#include "program_folder.h"
+#include "setting_override.h"
+#include "engine/output_sink.h"
+#include "session/calculator_session.h"
+#include "settings/options_record.h"
+
+namespace {
+
+// Write statements print at once, so they come before the result of the line
+// that ran them.
+class StdoutSink final : public vr::OutputSink {
+ public:
+  void WriteLine(std::string_view text) override { std::cout << text << '\n'; }
+  void ClearWindow() override {}  // a terminal's scrollback is left alone
+};
+
+constexpr int kBadUsage = 2;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string programName =
+      argc > 0 ? std::filesystem::path(argv[0]).filename().string() : "vadaderivo-cli";
+  const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+
+  std::string error;
+  const std::optional<vr::cli::CommandLine> cl = vr::cli::ParseCommandLine(args, error);
+  if (!cl) {
+    std::cerr << programName << ": " << error << '\n' << vr::cli::UsageText(programName);
+    return kBadUsage;
+  }
+  if (cl->help) {
+    std::cout << vr::cli::UsageText(programName);
+    return 0;
+  }
+
+  StdoutSink sink;
+  vr::CalculatorSession session(&sink);
+  const std::filesystem::path folder =
+      cl->programFolder ? std::filesystem::path(*cl->programFolder)
+                        : vr::cli::DefaultProgramFolder();
+  session.StartUp(folder, std::cerr, [&] {
+    for (const auto& [key, value] : cl->settings) {
+      vr::cli::ApplySettingOverride(vr::Options(), key, value);
+    }
+  });
+
+  if (!cl->lines.empty()) {
+    for (const std::string& line : cl->lines) std::cout << session.CalculateLine(line) << '\n';
+    return 0;
+  }
+
+  vr::cli::LineReader reader;
+  while (std::optional<std::string> line = reader.Next()) {
+    std::cout << session.CalculateLine(*line) << '\n';
+    if (reader.Interactive()) std::cout.flush();
+  }
+  return 0;
+}

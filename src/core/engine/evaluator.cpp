@@ -1,0 +1,168 @@
+#include "engine/error_messages.h"
+#include "engine/expression_engine.h"
+#include "engine/named_constants.h"
+#include "values/value_text.h"
+
+namespace vr {
+
+namespace {
+
+// How many operands an operator pops; handed to the operation so that a
+// shared entry can tell its prefix and infix uses apart.
+int OperatorArity(int op) {
+  switch (op) {
+    case kOpUnaryPlus:
+    case kOpUnaryMinus:
+    case kOpFactorial:
+    case kOpBitNot:
+    case kOpLogicalNot:
+      return 1;
+    default:
+      return 2;
+  }
+}
+
+bool IsLiteralClass(TokenClass cls) {
+  switch (cls) {
+    case TokenClass::Number:
+    case TokenClass::FractionLiteral:
+    case TokenClass::ComplexLiteral:
+    case TokenClass::HexLiteral:
+    case TokenClass::TimeLiteral:
+    case TokenClass::StringLiteral:
+    case TokenClass::DateLiteral:
+      return true;
+    default:
+      return false;
+  }
+}
+
+ErrorCode PushOperand(ValueStack& stack, const Value& v) {
+  return stack.Push(v) < 0 ? kStackOverflow : kOk;
+}
+
+ErrorCode RunOperator(ExpressionEngine& engine, ValueStack& stack, const Token& t) {
+  const OperationTable* table = engine.Services().operations;
+  if (table == nullptr || t.op <= kOpNone || t.op >= kOperatorCodeCount) return kErrorInExpression;
+  const OperationEntry& entry = table->operators[static_cast<std::size_t>(t.op)];
+  // An operator without an operation must never produce a number.
+  if (entry.run == nullptr) return kErrorInExpression;
+  return entry.run(OperationCall{engine, stack, OperatorArity(t.op), entry.extra, t.text});
+}
+
+ErrorCode RunBuiltin(ExpressionEngine& engine, ValueStack& stack, const Token& t, int index) {
+  switch (index) {
+    case kFnPlaceholder24:
+      return kOk;
+    case kFnPlaceholder12:
+    case kFnAngle:
+      // Names that are known but were never given an operation.
+      ErrorName() = t.text;
+      return kFunctionDoesNotExist;
+    case kFnAbs:
+      if (t.argCount == 0) return kNoParameters;
+      break;
+    case kFnSolve:
+    case kFnSolve3:
+      // Equations may leave several roots on the stack.
+      engine.solveFlag = true;
+      break;
+    default:
+      break;
+  }
+
+  const OperationTable* table = engine.Services().operations;
+  const OperationEntry* entry =
+      table != nullptr ? &table->builtins[static_cast<std::size_t>(index)] : nullptr;
+  ErrorCode code = kFunctionDoesNotExist;
+  if (entry != nullptr && entry->run != nullptr) {
+    code = entry->run(OperationCall{engine, stack, t.argCount, entry->extra, t.text});
+  }
+  if (code == kNotEnoughParameters || code == kFunctionDoesNotExist || code == kNotYetForComplex) {
+    ErrorName() = t.text;
+  }
+  return code;
+}
+
+ErrorCode RunFunction(ExpressionEngine& engine, ValueStack& stack, const Token& t) {
+  const int index = FindBuiltinFunction(t.text);
+  if (index >= 0) return RunBuiltin(engine, stack, t, index);
+
+  UserFunctionRunner* runner = engine.Services().userFunctions;
+  if (runner == nullptr) {
+    ErrorName() = t.text;
+    return kFunctionDoesNotExist;
+  }
+  const ErrorCode code = runner->RunUserFunction(engine, t.text, stack, t.argCount);
+  // The window shows which user function failed when the code's own message
+  // does not name it.
+  if (code != kOk) engine.solutionsText = t.text;
+  return code;
+}
+
+}  // namespace
+
+ErrorCode ExpressionEngine::EvaluatePostfix(Value& result) {
+  // One stack per engine, emptied here: the engine never evaluates inside
+  // its own evaluation (eval, root and user functions use engines of their
+  // own), so reusing it spares an allocation per evaluation.
+  ValueStack& stack = stack_;
+  stack.Clear();
+  solveFlag = false;
+
+  ErrorCode code = kOk;
+  for (const Token& t : postfix_) {
+    if (IsLiteralClass(t.cls)) {
+      code = PushOperand(stack, t.value);
+    } else {
+      switch (t.cls) {
+        case TokenClass::VariableName:
+          code = t.value.kind == ValueKind::VariableRef && !t.value.name.empty()
+                     ? PushOperand(stack, t.value)
+                     : PushOperand(stack, Value::MakeVariableRef(t.text));
+          break;
+        case TokenClass::ConstantName: {
+          const int index = FindNamedConstant(t.text);
+          code = index < 0 ? kErrorInExpression : PushOperand(stack, NamedConstantValue(index));
+          break;
+        }
+        case TokenClass::FunctionName:
+          code = RunFunction(*this, stack, t);
+          break;
+        case TokenClass::Operator:
+          code = RunOperator(*this, stack, t);
+          break;
+        default:
+          // An OpenParen left behind by a ";" inside a nested group.
+          break;
+      }
+    }
+    if (code != kOk) return code;
+  }
+
+  // Two operands with no operator between them, as in 2x.
+  if (!solveFlag && stack.Count() > 1) return kErrorInExpression;
+
+  if (stack.Count() == 1) {
+    Value top;
+    stack.Pop(top);
+    if (ErrorCode resolved = ResolveOperand(top); resolved != kOk) return resolved;
+    result = top;
+    lastResult = result;
+    return kOk;
+  }
+
+  // None, or the several roots of an equation: the top one is the result,
+  // the bottom one the last result, and all of them are listed.
+  solutionsText.clear();
+  stack.Pop(result);
+  solutionsText = "x=" + FormatValue(result);
+  while (!stack.IsEmpty()) {
+    stack.Pop(lastResult);
+    solutionsText += "; x=";
+    solutionsText += FormatValue(lastResult);
+  }
+  return kOk;
+}
+
+}  // namespace vr

@@ -1,0 +1,146 @@
+#include "session/calculator_session.h"
+
+#include <optional>
+
+#include "engine/error_messages.h"
+#include "operations/standard_operations.h"
+#include "settings/options_record.h"
+#include "values/utf8_text.h"
+#include "values/value_conversion.h"
+#include "values/value_text.h"
+
+namespace vr {
+
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// The display radix of a "NumberBase" setting; 0 for decimal.
+int DisplayRadix(int numberBase) {
+  switch (numberBase) {
+    case 1:
+      return 16;
+    case 2:
+      return 8;
+    case 3:
+      return 2;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+struct CalculatorSession::Impl {
+  explicit Impl(OutputSink* out)
+      : output(out), engine(EngineServices{&StandardOperations(), userFunctions}) {}
+
+  // Each step of start-up in its fixed order; every loader reports its own
+  // problems on `report` and leaves the session usable.
+  void LoadOptionsFile(const std::filesystem::path& folder, std::ostream& report);
+  void LoadScriptLibraries(const std::filesystem::path& folder, std::ostream& report);
+  void RunStartupScript(const std::filesystem::path& folder, std::ostream& report);
+  void LoadUnitTables(const std::filesystem::path& folder, std::ostream& report);
+
+  // A line naming a graph command is carried out by its graph and never
+  // reaches the engine; the text is what is shown below the line.
+  std::optional<std::string> TryGraphCommand(std::string_view upperLine);
+
+  OutputSink* output;
+  // The runner of the loaded script functions; it must exist before the
+  // engine, which is handed it when it is made.
+  UserFunctionRunner* userFunctions = nullptr;
+  ExpressionEngine engine;
+};
+
+void CalculatorSession::Impl::LoadOptionsFile(const std::filesystem::path&, std::ostream&) {
+  // The options file is not read yet: the defaults stay in force.
+}
+
+void CalculatorSession::Impl::LoadScriptLibraries(const std::filesystem::path&, std::ostream&) {
+  // Script libraries are not loaded yet: only the built-in functions exist.
+}
+
+void CalculatorSession::Impl::RunStartupScript(const std::filesystem::path&, std::ostream&) {
+  // The start-up script is not run yet.
+}
+
+void CalculatorSession::Impl::LoadUnitTables(const std::filesystem::path&, std::ostream&) {
+  // The unit tables are not loaded yet.
+}
+
+std::optional<std::string> CalculatorSession::Impl::TryGraphCommand(std::string_view) {
+  return std::nullopt;  // no graph commands are recognised yet
+}
+
+CalculatorSession::CalculatorSession(OutputSink* output) : impl_(std::make_unique<Impl>(output)) {
+  impl_->engine.outputWindow = output;
+}
+
+CalculatorSession::~CalculatorSession() = default;
+
+void CalculatorSession::StartUp(const std::filesystem::path& programFolder, std::ostream& report) {
+  StartUp(programFolder, report, {});
+}
+
+void CalculatorSession::StartUp(const std::filesystem::path& programFolder, std::ostream& report,
+                                const std::function<void()>& afterOptions) {
+  impl_->LoadOptionsFile(programFolder, report);
+  if (afterOptions) afterOptions();
+  Options().RebuildNumberFormat();
+  impl_->LoadScriptLibraries(programFolder, report);
+  impl_->RunStartupScript(programFolder, report);
+  impl_->LoadUnitTables(programFolder, report);
+}
+
+std::string CalculatorSession::CalculateLine(std::string_view rawLine) {
+  std::string_view line = Trim(rawLine);
+
+  if (std::optional<std::string> shown = impl_->TryGraphCommand(Utf8ToUpper(line))) {
+    return *shown;
+  }
+
+  ExpressionEngine& engine = impl_->engine;
+  engine.outputWindow = impl_->output;
+
+  // Only the comment is cut; blanks before it stay, so "cls ##" is no
+  // command but an expression.
+  if (const std::size_t comment = line.find("##"); comment != std::string_view::npos) {
+    line = line.substr(0, comment);
+  }
+
+  if (EqualsIgnoreCase(line, "cls") || EqualsIgnoreCase(line, "clrscr")) {
+    if (impl_->output != nullptr) impl_->output->ClearWindow();
+    return {};
+  }
+  if (line.empty()) return {};
+
+  Value v;
+  if (const ErrorCode code = engine.EvaluateLine(line, v); code != kOk) {
+    return GetErrorText(code);
+  }
+  // An equation with several roots leaves its last result apart from the
+  // one returned; the list of roots is shown instead.
+  if (!ValuesEqual(engine.lastResult, v)) return engine.solutionsText;
+
+  const int radix = DisplayRadix(Options().numberBase);
+  if (v.IsNumberKind() && radix != 0) return FormatInBase(v.num.real, radix);
+  return FormatValue(v);
+}
+
+ExpressionEngine& CalculatorSession::Engine() { return impl_->engine; }
+
+void CalculatorSession::SetOutput(OutputSink* output) {
+  impl_->output = output;
+  impl_->engine.outputWindow = output;
+}
+
+}  // namespace vr
