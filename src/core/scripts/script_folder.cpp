@@ -1,0 +1,79 @@
+#include "scripts/script_folder.h"
+
+#include <algorithm>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "engine/expression_engine.h"
+#include "scripts/script_file.h"
+#include "units/text_file.h"
+#include "values/utf8_text.h"
+
+namespace vr {
+namespace {
+
+bool HasScriptExtension(const std::string& fileName) {
+  constexpr std::string_view kExtension = ".usc";
+  return fileName.size() > kExtension.size() &&
+         EqualsIgnoreCase(std::string_view(fileName).substr(fileName.size() - kExtension.size()),
+                          kExtension);
+}
+
+}  // namespace
+
+std::filesystem::path LoadScriptLibraries(const std::filesystem::path& folder,
+                                          std::ostream& report) {
+  std::vector<std::filesystem::path> libraries;
+  std::filesystem::path startup;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::string fileName = it->path().filename().string();
+    std::error_code typeError;
+    if (!HasScriptExtension(fileName) || it->is_directory(typeError)) continue;
+    if (EqualsIgnoreCase(fileName, kStartupScriptName)) {
+      startup = it->path();
+    } else {
+      libraries.push_back(it->path());
+    }
+  }
+  std::sort(libraries.begin(), libraries.end(),
+            [](const auto& a, const auto& b) { return a.filename().string() < b.filename().string(); });
+  for (const auto& library : libraries) LoadScriptFile(library, false, &report);
+  return startup;
+}
+
+void EvaluateStartupText(ExpressionEngine& engine, std::string_view text) {
+  OutputSink* const window = engine.outputWindow;
+  engine.outputWindow = nullptr;
+  for (std::string_view line : SplitLines(text)) {
+    line = line.substr(0, line.find("##"));
+    line = TrimWhiteSpace(line);
+    if (line.empty()) continue;
+    Value ignored;
+    engine.EvaluateLine(line, ignored);
+  }
+  engine.outputWindow = window;
+}
+
+bool RunStartupScript(ExpressionEngine& engine, const std::filesystem::path& path,
+                      std::ostream& report) {
+  if (path.empty()) return false;
+  std::string text;
+  switch (ReadTextFile(path, text)) {
+    case TextFileStatus::Ok:
+      EvaluateStartupText(engine, text);
+      return true;
+    case TextFileStatus::NotText:
+      report << "The start-up script \"" << path.string() << "\" is not a text file; it is skipped.\n";
+      return false;
+    case TextFileStatus::Missing:
+    case TextFileStatus::Unreadable:
+      break;
+  }
+  report << "Cannot read the start-up script \"" << path.string() << "\"; it is skipped.\n";
+  return false;
+}
+
+}  // namespace vr
