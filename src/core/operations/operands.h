@@ -100,6 +100,8 @@ ErrorCode RationalToFraction(Rational r, FractionParts& out);
 // result cannot be held in 32-bit parts.
 ErrorCode AddFractions(const FractionParts& a, const FractionParts& b, FractionParts& out);
 ErrorCode MultiplyFractions(const FractionParts& a, const FractionParts& b, FractionParts& out);
+// Exact quotient; kDivisionByZero for a divisor of value 0.
+ErrorCode DivideFractions(const FractionParts& a, const FractionParts& b, FractionParts& out);
 
 // 1 / f as an improper fraction with whole part 0 (a whole number w gives
 // 1/w); kDivisionByZero for a zero value.
