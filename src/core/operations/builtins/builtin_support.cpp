@@ -1,0 +1,73 @@
+#include "operations/builtins/builtin_support.h"
+
+#include <cmath>
+
+#include "engine/value_stack.h"
+#include "operations/operands.h"
+#include "settings/options_record.h"
+#include "values/value_conversion.h"
+
+namespace vr {
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+}  // namespace
+
+void InstallBuiltins(OperationTable& table, std::span<const BuiltinRow> rows) {
+  for (const BuiltinRow& row : rows) {
+    table.builtins[static_cast<std::size_t>(row.index)] = OperationEntry{row.run, row.extra};
+  }
+}
+
+ErrorCode PopSingleParameter(const OperationCall& call, Value& x) {
+  if (call.argCount <= 0) return kNoParameters;
+  if (ErrorCode e = PopParameters(call, std::span<Value>(&x, 1))) return e;
+  return ResolveOperand(call, x);
+}
+
+ErrorCode PopParameters(const OperationCall& call, std::span<Value> kept) {
+  const int n = call.argCount;
+  if (n <= 0) return kOk;
+  if (call.stack.Count() < n) return kStackEmpty;
+  Value discarded;
+  for (int i = n - 1; i >= 0; --i) {
+    const auto slot = static_cast<std::size_t>(i);
+    call.stack.Pop(slot < kept.size() ? kept[slot] : discarded);
+  }
+  return kOk;
+}
+
+ErrorCode RejectTextAndDate(const Value& v) {
+  if (v.kind == ValueKind::String) return kInvalidStringOperation;
+  if (v.kind == ValueKind::Date) return kInvalidDateOperation;
+  return kOk;
+}
+
+double RealNumber(Value v) {
+  if (v.kind == ValueKind::Real || v.kind == ValueKind::Integer) return v.num.real;
+  if (v.kind == ValueKind::Complex) return v.num.complex.re;
+  ConvertValue(v, ValueKind::Real);
+  return v.kind == ValueKind::Real ? v.num.real : 0.0;
+}
+
+std::string TextOf(Value v) {
+  ConvertValue(v, ValueKind::String);
+  return v.kind == ValueKind::String ? std::move(v.text) : std::string();
+}
+
+ErrorCode PushComplex(const OperationCall& call, std::complex<double> z) {
+  if (!std::isfinite(z.real()) || !std::isfinite(z.imag())) return kFloatingPointOverflow;
+  return PushResult(call, Value::MakeComplex(z.real(), z.imag()));
+}
+
+ErrorCode PushReal(const OperationCall& call, double x) {
+  return PushResult(call, Value::MakeReal(x));
+}
+
+double AngleToRadians(double x) { return Options().radian != 0 ? x : x * (kPi / 180); }
+
+double RadiansToAngle(double x) { return Options().radian != 0 ? x : x * (180 / kPi); }
+
+}  // namespace vr

@@ -1,0 +1,168 @@
+// ln, log, exp, sqrt, sqr, abs, odd, frac and conj.
+
+#include <cmath>
+#include <complex>
+#include <cstdint>
+#include <limits>
+
+#include "operations/builtins/builtin_support.h"
+#include "operations/operands.h"
+#include "values/value_conversion.h"
+
+namespace vr {
+
+namespace {
+
+using Complex = std::complex<double>;
+
+// extra: 0 for ln, 10 for log. Negative numbers have complex logarithms;
+// only the natural one is offered for them.
+ErrorCode Logarithm(const OperationCall& call) {
+  Value x;
+  if (ErrorCode e = PopSingleParameter(call, x)) return e;
+  const bool common = call.extra == 10;
+  if (x.kind != ValueKind::Complex) {
+    if (ErrorCode e = RejectTextAndDate(x)) return e;
+    const double r = RealNumber(x);
+    if (r < 0) {
+      x = Value::MakeComplex(r, 0.0);
+    } else {
+      if (r == 0) return kLogarithmOfZero;
+      return PushReal(call, common ? std::log10(r) : std::log(r));
+    }
+  }
+  if (common) return FailNamed(kNotForComplex, "log");
+  return PushComplex(call, std::log(Complex(x.num.complex.re, x.num.complex.im)));
+}
+
+ErrorCode Exponential(const OperationCall& call) {
+  Value x;
+  if (ErrorCode e = PopSingleParameter(call, x)) return e;
+  if (x.kind == ValueKind::Complex) {
+    return PushComplex(call, std::exp(Complex(x.num.complex.re, x.num.complex.im)));
+  }
+  if (ErrorCode e = RejectTextAndDate(x)) return e;
+  const double r = RealNumber(x);
+  const double y = std::exp(r);
+  if (std::isinf(y) && !std::isinf(r)) return kFloatingPointOverflow;
+  return PushReal(call, y);
+}
+
+ErrorCode SquareRoot(const OperationCall& call) {
+  Value x;
+  if (ErrorCode e = PopSingleParameter(call, x)) return e;
+  if (x.kind != ValueKind::Complex) {
+    const double r = RealNumber(x);
+    if (!(r < 0)) return PushReal(call, std::sqrt(r));
+    x = Value::MakeComplex(r, 0.0);
+  }
+  const double re = x.num.complex.re;
+  const double im = x.num.complex.im;
+  if (re == 0 && im == 0) return kDivisionByZero;
+  // The principal root, written so that the larger part is computed
+  // without cancellation and the smaller one derived from it.
+  const double t = std::sqrt((std::sqrt(re * re + im * im) + std::fabs(re)) / 2);
+  const double u = im / (2 * t);
+  if (re >= 0) return PushComplex(call, Complex(t, u));
+  return PushComplex(call, im >= 0 ? Complex(u, t) : Complex(-u, -t));
+}
+
+// The square is the product of x with itself, with every rule of "*".
+ErrorCode Square(const OperationCall& call) {
+  Value x;
+  if (ErrorCode e = PopSingleParameter(call, x)) return e;
+  if (ErrorCode e = PushResult(call, x)) return e;
+  if (ErrorCode e = PushResult(call, x)) return e;
+  return ApplyOperator(call, kOpMultiply);
+}
+
+std::int32_t Magnitude32(std::int32_t v) {
+  // |INT32_MIN| does not exist in 32 bits; the nearest value stands in.
+  if (v == std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::max();
+  return v < 0 ? -v : v;
+}
+
+ErrorCode AbsoluteValue(const OperationCall& call) {
+  Value x;
+  if (ErrorCode e = PopSingleParameter(call, x)) return e;
+  switch (x.kind) {
+    case ValueKind::Real:
+    case ValueKind::Integer: x.num.real = std::fabs(x.num.real); break;
+    case ValueKind::Fraction:
+      x.num.fraction.whole = Magnitude32(x.num.fraction.whole);
+      x.num.fraction.numerator = Magnitude32(x.num.fraction.numerator);
+      x.num.fraction.denominator = Magnitude32(x.num.fraction.denominator);
+      break;
+    case ValueKind::Time:
+      x.num.time.hours = Magnitude32(x.num.time.hours);
+      x.num.time.minutes = Magnitude32(x.num.time.minutes);
+      x.num.time.seconds = Magnitude32(x.num.time.seconds);
+      break;
+    case ValueKind::Complex: {
+      const double re = x.num.complex.re;
+      const double im = x.num.complex.im;
+      x = Value::MakeReal(std::sqrt(re * re + im * im));
+      break;
+    }
+    case ValueKind::Date: x.date.serial = std::fabs(x.date.serial); break;
+    default: break;
+  }
+  return PushResult(call, x);
+}
+
+ErrorCode Odd(const OperationCall& call) {
+  Value x;
+  if (ErrorCode e = PopSingleParameter(call, x)) return e;
+  if (x.kind == ValueKind::Date) return PushReal(call, x.date.Day() % 2 != 0 ? 1.0 : 0.0);
+  if (x.kind == ValueKind::Complex) return FailNamed(kNotForComplex, "odd");
+  if (x.kind == ValueKind::String) return kInvalidStringOperation;
+  return PushReal(call, (Trunc32(RealNumber(x)) & 1) != 0 ? 1.0 : 0.0);
+}
+
+// The fractional part keeps the sign of x: frac(-2.75) is -0.75.
+double FractionalPart(double x) {
+  double whole = 0.0;
+  return std::modf(x, &whole);
+}
+
+ErrorCode FractionalPartOp(const OperationCall& call) {
+  Value x;
+  if (ErrorCode e = PopSingleParameter(call, x)) return e;
+  switch (x.kind) {
+    case ValueKind::Real: x.num.real = FractionalPart(x.num.real); break;
+    case ValueKind::Fraction: x = Value::MakeReal(FractionalPart(FractionToDouble(x.num.fraction))); break;
+    case ValueKind::Complex:
+      x.num.complex.re = FractionalPart(x.num.complex.re);
+      x.num.complex.im = FractionalPart(x.num.complex.im);
+      break;
+    case ValueKind::String: return kInvalidStringOperation;
+    case ValueKind::Date: return kInvalidDateOperation;
+    default: break;
+  }
+  return PushResult(call, x);
+}
+
+ErrorCode Conjugate(const OperationCall& call) {
+  Value x;
+  if (ErrorCode e = PopSingleParameter(call, x)) return e;
+  if (x.kind == ValueKind::Complex) x.num.complex.im = -x.num.complex.im;
+  return PushResult(call, x);
+}
+
+constexpr BuiltinRow kRows[] = {
+    {kFnLn, Logarithm, 0},
+    {kFnLog, Logarithm, 10},
+    {kFnExp, Exponential, 0},
+    {kFnSqrt, SquareRoot, 0},
+    {kFnSqr, Square, 0},
+    {kFnAbs, AbsoluteValue, 0},
+    {kFnOdd, Odd, 0},
+    {kFnFrac, FractionalPartOp, 0},
+    {kFnConj, Conjugate, 0},
+};
+
+}  // namespace
+
+void RegisterLogarithmFunctions(OperationTable& table) { InstallBuiltins(table, kRows); }
+
+}  // namespace vr

@@ -1,0 +1,51 @@
+// round, ceil and floor. Kinds that are whole by construction (Integer,
+// Fraction, Time) and texts come back unchanged; a date always rounds to the
+// nearest day, whichever of the three is asked.
+
+#include <cmath>
+
+#include "operations/builtins/builtin_support.h"
+#include "operations/operands.h"
+#include "values/value_conversion.h"
+
+namespace vr {
+
+namespace {
+
+enum RoundingMode : int { kNearest = 0, kUp = 1, kDown = 2 };
+
+double RoundBy(int mode, double x) {
+  switch (mode) {
+    case kUp: return std::ceil(x);
+    case kDown: return std::floor(x);
+    default: return RoundHalfAway(x);
+  }
+}
+
+// extra: the rounding mode.
+ErrorCode Rounding(const OperationCall& call) {
+  Value x;
+  if (ErrorCode e = PopSingleParameter(call, x)) return e;
+  switch (x.kind) {
+    case ValueKind::Real: x.num.real = RoundBy(call.extra, x.num.real); break;
+    case ValueKind::Complex:
+      x.num.complex.re = RoundBy(call.extra, x.num.complex.re);
+      x.num.complex.im = RoundBy(call.extra, x.num.complex.im);
+      break;
+    case ValueKind::Date: x.date.serial = RoundHalfAway(x.date.serial); break;
+    default: break;
+  }
+  return PushResult(call, x);
+}
+
+constexpr BuiltinRow kRows[] = {
+    {kFnRound, Rounding, kNearest},
+    {kFnCeil, Rounding, kUp},
+    {kFnFloor, Rounding, kDown},
+};
+
+}  // namespace
+
+void RegisterRoundingFunctions(OperationTable& table) { InstallBuiltins(table, kRows); }
+
+}  // namespace vr
