@@ -84,9 +84,21 @@ ErrorCode RunBuiltin(ExpressionEngine& engine, ValueStack& stack, const Token& t
   return code;
 }
 
+// The ordering pass leaves the built-in index (-1 for a user function) in the
+// token's Value, sparing a lookup by name on every evaluation.
+int BuiltinIndexOf(const Token& t) {
+  if (t.value.kind == ValueKind::Integer) return static_cast<int>(t.value.num.real);
+  return FindBuiltinFunction(t.text);
+}
+
+int ConstantIndexOf(const Token& t) {
+  if (t.value.kind == ValueKind::ConstantRef) return static_cast<int>(t.value.num.real);
+  return FindNamedConstant(t.text);
+}
+
 ErrorCode RunFunction(ExpressionEngine& engine, ValueStack& stack, const Token& t) {
-  const int index = FindBuiltinFunction(t.text);
-  if (index >= 0) return RunBuiltin(engine, stack, t, index);
+  const int index = BuiltinIndexOf(t);
+  if (index >= 0 && index < kBuiltinCount) return RunBuiltin(engine, stack, t, index);
 
   UserFunctionRunner* runner = engine.Services().userFunctions;
   if (runner == nullptr) {
@@ -117,13 +129,13 @@ ErrorCode ExpressionEngine::EvaluatePostfix(Value& result) {
     } else {
       switch (t.cls) {
         case TokenClass::VariableName:
-          code = t.value.kind == ValueKind::VariableRef && !t.value.name.empty()
-                     ? PushOperand(stack, t.value)
-                     : PushOperand(stack, Value::MakeVariableRef(t.text));
+          code = PushOperand(stack, t.value);  // a VariableRef, resolved when used
           break;
         case TokenClass::ConstantName: {
-          const int index = FindNamedConstant(t.text);
-          code = index < 0 ? kErrorInExpression : PushOperand(stack, NamedConstantValue(index));
+          const int index = ConstantIndexOf(t);
+          code = index < 0 || index >= kNamedConstantCount
+                     ? kErrorInExpression
+                     : PushOperand(stack, NamedConstantValue(index));
           break;
         }
         case TokenClass::FunctionName:

@@ -1,0 +1,362 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/error_messages.h"
+#include "engine/expression_engine.h"
+#include "engine/value_stack.h"
+#include "engine/variable_table.h"
+#include "settings/options_record.h"
+#include "values/value_text.h"
+
+namespace vr {
+namespace {
+
+// ---- A small table of fake operations, so that the evaluator's dispatch is
+// checked apart from what the real operations compute.
+
+struct LastCall {
+  int argCount = -1;
+  int extra = -1;
+  std::string tokenText;
+  int calls = 0;
+};
+LastCall g_last;
+ErrorCode g_forcedCode = kOk;
+
+double NumberOf(const OperationCall& call, Value v, ErrorCode& code) {
+  code = call.engine.ResolveOperand(v);
+  return v.num.real;
+}
+
+// Pops two numbers and pushes their sum.
+ErrorCode FakeAdd(const OperationCall& call) {
+  Value a, b;
+  if (call.stack.Count() < 2) return kStackEmpty;
+  call.stack.Pop(b);
+  call.stack.Pop(a);
+  ErrorCode code = kOk;
+  const double y = NumberOf(call, b, code);
+  if (code != kOk) return code;
+  const double x = NumberOf(call, a, code);
+  if (code != kOk) return code;
+  call.stack.Push(Value::MakeReal(x + y));
+  return kOk;
+}
+
+// Records what it was handed, pops its arguments and pushes the extra.
+ErrorCode FakeRecorder(const OperationCall& call) {
+  g_last = {call.argCount, call.extra, call.tokenText, g_last.calls + 1};
+  Value v;
+  for (int i = 0; i < call.argCount; ++i) call.stack.Pop(v);
+  if (g_forcedCode != kOk) return g_forcedCode;
+  call.stack.Push(Value::MakeReal(call.extra));
+  return kOk;
+}
+
+// Leaves two roots, as a quadratic equation does.
+ErrorCode FakeTwoRoots(const OperationCall& call) {
+  Value v;
+  for (int i = 0; i < call.argCount; ++i) call.stack.Pop(v);
+  call.stack.Push(Value::MakeReal(1));
+  call.stack.Push(Value::MakeReal(2));
+  return kOk;
+}
+
+ErrorCode FakeAssign(const OperationCall& call) {
+  Value target, value;
+  call.stack.Pop(value);
+  call.stack.Pop(target);
+  if (ErrorCode code = call.engine.ResolveOperand(value); code != kOk) return code;
+  call.engine.Variables().Set(call.tokenText, value);
+  call.stack.Push(value);
+  return kOk;
+}
+
+OperationTable FakeTable() {
+  OperationTable t;
+  t.operators[kOpAdd] = {FakeAdd, 0};
+  t.operators[kOpAssign] = {FakeAssign, 0};
+  t.operators[kOpMultiply] = {FakeRecorder, 55};
+  t.builtins[kFnMax] = {FakeRecorder, 7};
+  t.builtins[kFnSqrt] = {FakeRecorder, 0};
+  t.builtins[kFnAngle] = {FakeRecorder, 0};  // must still never run
+  t.builtins[kFnSolve] = {FakeTwoRoots, 0};
+  t.builtins[kFnSolve3] = {FakeTwoRoots, 0};
+  t.builtins[kFnIif] = {FakeTwoRoots, 0};  // not an equation: no list allowed
+  return t;
+}
+
+class FakeRunner : public UserFunctionRunner {
+ public:
+  bool IsUserFunction(std::string_view name) const override {
+    return name == "twice" || name == "broken";
+  }
+  ErrorCode RunUserFunction(ExpressionEngine& caller, const std::string& name, ValueStack& stack,
+                            int argCount) override {
+    lastArgCount = argCount;
+    if (name == "broken") return kDivisionByZero;
+    Value v;
+    stack.Pop(v);
+    if (ErrorCode code = caller.ResolveOperand(v); code != kOk) return code;
+    stack.Push(Value::MakeReal(2 * v.num.real));
+    return kOk;
+  }
+  int lastArgCount = -1;
+};
+
+class EvaluatorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_last = {};
+    g_forcedCode = kOk;
+    ErrorName() = "untouched";
+  }
+  ErrorCode Run(std::string_view line) { return engine.EvaluateLine(line, result); }
+
+  OperationTable table = FakeTable();
+  FakeRunner runner;
+  ExpressionEngine engine{EngineServices{&table, &runner}};
+  Value result;
+};
+
+std::string Repeat(std::string_view piece, int times) {
+  std::string s;
+  for (int i = 0; i < times; ++i) s += piece;
+  return s;
+}
+
+// max(1;1;...;1) with n arguments: all of them lie on the stack at once.
+std::string CallWithArguments(std::string_view function, std::string_view argument, int n) {
+  std::string s(function);
+  s += "(";
+  for (int i = 0; i < n; ++i) {
+    if (i > 0) s += ";";
+    s += argument;
+  }
+  return s + ")";
+}
+
+TEST_F(EvaluatorTest, MissingOperationsGiveErrorsNeverNumbers) {
+  struct Row {
+    std::string line;
+    ErrorCode code;
+    std::string name;  // expected error name after the line
+  };
+  const std::vector<Row> rows = {
+      {"1-2", kErrorInExpression, "untouched"},  // no "-" in the table
+      {"sin(1)", kFunctionDoesNotExist, "sin"},  // no sine in the table
+      {"angle(1)", kFunctionDoesNotExist, "angle"},
+      {"1+angle(2)", kFunctionDoesNotExist, "angle"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
+    ErrorName() = "untouched";
+    EXPECT_EQ(Run(row.line), row.code);
+    EXPECT_EQ(ErrorName(), row.name);
+  }
+  EXPECT_EQ(g_last.calls, 0) << "angle reached its table entry";
+}
+
+TEST_F(EvaluatorTest, OperationsReceiveArgumentCountExtraAndTokenText) {
+  ASSERT_EQ(Run("max(1;2;3)"), kOk);
+  EXPECT_EQ(g_last.argCount, 3);
+  EXPECT_EQ(g_last.extra, 7);
+  EXPECT_EQ(g_last.tokenText, "max");
+  EXPECT_EQ(result.num.real, 7.0);
+
+  ASSERT_EQ(Run("max((1+2);max(4;5))"), kOk);
+  EXPECT_EQ(g_last.argCount, 2);
+
+  ASSERT_EQ(Run("2*3"), kOk);
+  EXPECT_EQ(g_last.argCount, 2);  // binary operators pop two
+  EXPECT_EQ(g_last.extra, 55);
+
+  ASSERT_EQ(Run("Rate=4"), kOk);
+  ASSERT_NE(engine.Variables().Find("rate"), nullptr);
+  EXPECT_EQ(engine.Variables().Find("rate")->value.num.real, 4.0);
+}
+
+TEST_F(EvaluatorTest, ParameterErrorsOfBuiltinsNameTheFunction) {
+  struct Row {
+    ErrorCode forced;
+    std::string name;
+  };
+  const std::vector<Row> rows = {
+      {kNotEnoughParameters, "sqrt"},
+      {kFunctionDoesNotExist, "sqrt"},
+      {kNotYetForComplex, "sqrt"},
+      {kDivisionByZero, "untouched"},  // its message has no name
+      {kNotForComplex, "untouched"},   // the operation names itself
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.forced);
+    ErrorName() = "untouched";
+    g_forcedCode = row.forced;
+    EXPECT_EQ(Run("sqrt(4)"), row.forced);
+    EXPECT_EQ(ErrorName(), row.name);
+  }
+}
+
+TEST_F(EvaluatorTest, UserFunctionsRunThroughTheRunner) {
+  ASSERT_EQ(Run("twice(1+2)"), kOk);
+  EXPECT_EQ(result.num.real, 6.0);
+  EXPECT_EQ(runner.lastArgCount, 1);
+
+  engine.solutionsText = "before";
+  EXPECT_EQ(Run("1+broken(1;2)"), kDivisionByZero);
+  EXPECT_EQ(runner.lastArgCount, 2);
+  EXPECT_EQ(engine.solutionsText, "broken");
+
+  // Without a runner a user function name is an ordinary variable name.
+  ExpressionEngine bare{EngineServices{&table, nullptr}};
+  EXPECT_EQ(bare.EvaluateLine("twice(2)", result), kFunctionDoesNotExist);
+  EXPECT_EQ(ErrorName(), "twice");
+}
+
+TEST_F(EvaluatorTest, FinalValueAndLastResult) {
+  // An undefined variable left as the result.
+  EXPECT_EQ(Run("x"), kVariableNotFound);
+  EXPECT_EQ(ErrorName(), "x");
+
+  ASSERT_EQ(Run("x=5"), kOk);
+  for (const char* line : {"x", "X", "(x)"}) {
+    SCOPED_TRACE(line);
+    result = Value::MakeReal(-1);
+    ASSERT_EQ(Run(line), kOk);
+    EXPECT_EQ(result.kind, ValueKind::Real);
+    EXPECT_EQ(result.num.real, 5.0);
+  }
+
+  // lastResult follows successful lines only.
+  ASSERT_EQ(Run("1+2"), kOk);
+  EXPECT_EQ(engine.lastResult.num.real, 3.0);
+  EXPECT_EQ(Run("y+1"), kVariableNotFound);
+  EXPECT_EQ(engine.lastResult.num.real, 3.0);
+
+  // A line that fails before evaluation leaves the caller's result alone.
+  result = Value::MakeString("kept");
+  EXPECT_EQ(Run("(1+2"), kTooManyOpenParens);
+  EXPECT_EQ(result.kind, ValueKind::String);
+  EXPECT_EQ(result.text, "kept");
+}
+
+TEST_F(EvaluatorTest, SeveralValuesAreAnErrorUnlessAnEquationLeftThem) {
+  for (const char* line : {"2y", "(1)2", "iif(1;2;3)"}) {
+    SCOPED_TRACE(line);
+    EXPECT_EQ(Run(line), kErrorInExpression);
+  }
+
+  engine.lastResult = Value::MakeReal(99);
+  for (const char* line : {"solve(1;3;2)", "solve3(1;2;3;4)"}) {
+    SCOPED_TRACE(line);
+    ASSERT_EQ(Run(line), kOk);
+    EXPECT_EQ(result.num.real, 2.0);  // the top one
+    EXPECT_EQ(engine.lastResult.num.real, 1.0);  // the bottom one
+    EXPECT_EQ(engine.solutionsText, "x=2; x=1");
+  }
+
+  // The flag does not outlive its line.
+  EXPECT_EQ(Run("iif(1;2;3)"), kErrorInExpression);
+}
+
+TEST_F(EvaluatorTest, EmptyLineKeepsTheResultAndListsIt) {
+  result = Value::MakeReal(42);
+  engine.lastResult = Value::MakeReal(7);
+  ASSERT_EQ(Run(""), kOk);
+  EXPECT_EQ(result.num.real, 42.0);
+  EXPECT_EQ(engine.lastResult.num.real, 7.0);
+  EXPECT_EQ(engine.solutionsText, "x=42");
+}
+
+TEST_F(EvaluatorTest, StackHoldsFortyNineValues) {
+  struct Row {
+    std::string line;
+    ErrorCode code;
+  };
+  const std::vector<Row> rows = {
+      {CallWithArguments("max", "1", 49), kOk},
+      {CallWithArguments("max", "1", 50), kStackOverflow},
+      {CallWithArguments("max", "pi", 50), kStackOverflow},
+      {CallWithArguments("max", "x", 50), kStackOverflow},
+      {CallWithArguments("max", "'s'", 50), kStackOverflow},
+      // Deep nesting that keeps one operand waiting per level.
+      {Repeat("1+(", 48) + "1" + Repeat(")", 48), kOk},
+      {Repeat("1+(", 49) + "1" + Repeat(")", 49), kStackOverflow},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
+    EXPECT_EQ(Run(row.line), row.code);
+  }
+}
+
+TEST_F(EvaluatorTest, HugeLinesFailCleanly) {
+  // Ten thousand nested groups need one waiting operand each.
+  EXPECT_EQ(Run(Repeat("1+(", 10000) + "1" + Repeat(")", 10000)), kStackOverflow);
+  // Bare nesting needs no stack at all.
+  ASSERT_EQ(Run(Repeat("(", 10000) + "7" + Repeat(")", 10000)), kOk);
+  EXPECT_EQ(result.num.real, 7.0);
+  EXPECT_EQ(Run(Repeat("(", 10000) + "7"), kTooManyOpenParens);
+
+  // A 100 000-character line.
+  ASSERT_EQ(Run(Repeat("1+", 49999) + "1"), kOk);
+  EXPECT_EQ(result.num.real, 50000.0);
+  EXPECT_NE(Run(Repeat("1+", 50000)), kOk);
+  EXPECT_NE(Run(Repeat("$", 100000)), kOk);
+}
+
+TEST(ValueStackTest, CapacityRequestsAndLimits) {
+  struct Row {
+    int request;
+    int capacity;
+  };
+  for (const Row& row : std::vector<Row>{{0, 40}, {19, 40}, {20, 20}, {50, 50}, {100, 100},
+                                         {101, 40}, {-5, 40}}) {
+    SCOPED_TRACE(row.request);
+    ValueStack stack(row.request);
+    EXPECT_EQ(stack.Capacity(), row.capacity);
+    for (int i = 1; i < row.capacity; ++i) ASSERT_EQ(stack.Push(Value::MakeReal(i)), i);
+    EXPECT_EQ(stack.Push(Value::MakeReal(0)), -1);
+    EXPECT_EQ(stack.Count(), row.capacity - 1);
+  }
+
+  ValueStack stack(50);
+  Value out = Value::MakeString("untouched");
+  EXPECT_EQ(stack.Pop(out), -1);
+  EXPECT_EQ(out.text, "untouched");
+  stack.Push(Value::MakeReal(1));
+  stack.Push(Value::MakeString("top"));
+  EXPECT_EQ(stack.Pop(out), 1);
+  EXPECT_EQ(out.text, "top");
+}
+
+TEST(VariableTableTest, NamesIgnoreCaseAndKeepTheirOrder) {
+  VariableTable table;
+  table.Set("Alpha", Value::MakeReal(1));
+  VariableEntry* beta = &table.Set("beta", Value::MakeReal(2));
+  table.Set("ALPHA", Value::MakeReal(3));  // replaces, keeps the first spelling
+  table.Set("Gamma", Value::MakeReal(4));
+
+  ASSERT_EQ(table.Count(), 3);
+  EXPECT_EQ(table.At(0)->name, "Alpha");
+  EXPECT_EQ(table.At(0)->value.num.real, 3.0);
+  EXPECT_EQ(table.At(2)->name, "Gamma");
+  EXPECT_EQ(table.At(-1), nullptr);
+  EXPECT_EQ(table.At(3), nullptr);
+  EXPECT_EQ(table.Find("BETA"), beta) << "entries keep their address";
+
+  VariableTable copy = table;
+  copy.Set("alpha", Value::MakeReal(10));
+  EXPECT_EQ(table.Find("alpha")->value.num.real, 3.0) << "a copy is independent";
+
+  EXPECT_TRUE(table.Remove("bEtA"));
+  EXPECT_FALSE(table.Remove("beta"));
+  EXPECT_EQ(table.At(1)->name, "Gamma");
+  table.Clear();
+  EXPECT_EQ(table.Count(), 0);
+  EXPECT_EQ(copy.Count(), 3);
+}
+
+}  // namespace
+}  // namespace vr
