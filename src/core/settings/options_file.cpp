@@ -1,0 +1,161 @@
+#include "settings/options_file.h"
+
+#include "settings/file_bytes.h"
+#include "settings/options_elements.h"
+#include "settings/saved_variable.h"
+#include "settings/xml_document.h"
+#include "values/utf8_text.h"
+#include "values/value_text.h"
+
+namespace vr {
+
+namespace {
+
+constexpr std::string_view kRootName = "Options";
+constexpr std::string_view kItemName = "Item";
+constexpr std::string_view kAutoStartAttribute = "minized";
+
+void ReadGeometry(const XmlDocument& doc, const OptionElement& element, OptionsRecord& options) {
+  for (const GeometryAttribute& attribute : element.attributes) {
+    const std::string text = doc.ReadAttribute(attribute.name);
+    if (!text.empty()) attribute.field(options) = Atoi(text);
+  }
+}
+
+// The "Item" children of "Vars", in order; the cursor is on "Vars".
+void ReadVariables(XmlDocument& doc, VariableTable& variables) {
+  if (!doc.StepIn()) return;
+  while (doc.FindSibling(kItemName)) {
+    const std::string name = doc.ReadAttribute("Name");
+    if (name.empty()) continue;
+    variables.Set(name, RestoreVariableValue(doc.ReadAttribute("VarType"), doc.ReadAttribute("Value")));
+  }
+  doc.StepOut();
+}
+
+void WriteVariables(XmlDocument& doc, const VariableTable& variables) {
+  if (!doc.StepIn()) return;
+  SavedVariable saved;
+  for (int i = 0; i < variables.Count(); ++i) {
+    if (!SaveVariable(*variables.At(i), saved)) continue;
+    doc.AppendChildElement(kItemName);
+    doc.WriteChildAttribute("Name", saved.name);
+    doc.WriteChildAttribute("VarType", saved.varType);
+    doc.WriteChildAttribute("Value", saved.value);
+  }
+  doc.StepOut();
+}
+
+OptionsLoadResult Defaults(OptionsRecord& options, OptionsFileStatus status, std::string message) {
+  options = OptionsRecord{};
+  options.RebuildNumberFormat();
+  OptionsLoadResult result;
+  result.status = status;
+  result.message = std::move(message);
+  return result;
+}
+
+}  // namespace
+
+std::filesystem::path OptionsFilePath(const std::filesystem::path& programFolder) {
+  return programFolder / kOptionsFileName;
+}
+
+OptionsLoadResult ReadOptionsText(std::string_view bytes, OptionsRecord& options,
+                                  VariableTable& variables) {
+  XmlDocument doc;
+  if (!doc.LoadText(DecodeFileText(bytes))) {
+    return Defaults(options, OptionsFileStatus::NotWellFormed, doc.ErrorText());
+  }
+  OptionsLoadResult result = Defaults(options, OptionsFileStatus::Loaded, {});
+
+  // The root, whatever its name.
+  doc.FindSibling();
+  doc.StepIn();
+  for (const OptionElement& element : OptionElements()) {
+    if (!ElementIsStored(element, options)) continue;
+    // A missing element leaves the search where it was.
+    if (!doc.FindSibling(element.name)) continue;
+    switch (element.rule) {
+      case ElementRule::Geometry:
+        ReadGeometry(doc, element, options);
+        break;
+      case ElementRule::Expressions:
+        result.expressionsRead = true;
+        result.expressions = doc.ReadData();
+        break;
+      case ElementRule::Vars:
+        ReadVariables(doc, variables);
+        break;
+      case ElementRule::AutoStart: {
+        ApplyElementText(element, doc.ReadData(), options);
+        const std::string minimized = doc.ReadAttribute(kAutoStartAttribute);
+        if (!minimized.empty()) options.startMinimized = Atoi(minimized);
+        break;
+      }
+      default:
+        ApplyElementText(element, doc.ReadData(), options);
+        break;
+    }
+  }
+  options.RebuildNumberFormat();
+  return result;
+}
+
+OptionsLoadResult LoadOptions(const std::filesystem::path& file, OptionsRecord& options,
+                              VariableTable& variables) {
+  std::string bytes;
+  std::string error;
+  switch (ReadFileBytes(file, kMaxOptionsFileBytes, bytes, error)) {
+    case FileReadStatus::Missing:
+      return Defaults(options, OptionsFileStatus::Missing, {});
+    case FileReadStatus::Failed:
+      return Defaults(options, OptionsFileStatus::Unreadable, error);
+    case FileReadStatus::Read:
+      break;
+  }
+  return ReadOptionsText(bytes, options, variables);
+}
+
+std::string BuildOptionsText(const OptionsRecord& options, const VariableTable& variables,
+                             std::string_view expressions) {
+  // The geometry accessors hand out references; they write into a copy.
+  OptionsRecord record = options;
+  XmlDocument doc;
+  doc.AppendElement(kRootName);
+  for (const OptionElement& element : OptionElements()) {
+    if (!ElementIsStored(element, record)) continue;
+    switch (element.rule) {
+      case ElementRule::Geometry:
+        doc.AppendChildElement(element.name);
+        doc.StepIn();
+        for (const GeometryAttribute& attribute : element.attributes) {
+          doc.WriteAttribute(attribute.name, std::to_string(attribute.field(record)));
+        }
+        doc.StepOut();
+        break;
+      case ElementRule::Expressions:
+        doc.AppendChildElement(element.name, expressions);
+        break;
+      case ElementRule::Vars:
+        doc.AppendChildElement(element.name);
+        WriteVariables(doc, variables);
+        break;
+      case ElementRule::AutoStart:
+        doc.AppendChildElement(element.name, ElementText(element, record));
+        doc.WriteChildAttribute(kAutoStartAttribute, record.startMinimized != 0 ? "1" : "0");
+        break;
+      default:
+        doc.AppendChildElement(element.name, ElementText(element, record));
+        break;
+    }
+  }
+  return doc.DocumentText();
+}
+
+bool SaveOptions(const std::filesystem::path& file, const OptionsRecord& options,
+                 const VariableTable& variables, std::string_view expressions, std::string* error) {
+  return WriteFileAtomically(file, BuildOptionsText(options, variables, expressions), error);
+}
+
+}  // namespace vr
