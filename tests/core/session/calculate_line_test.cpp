@@ -65,7 +65,7 @@ TEST_F(CalculateLineTest, ResultsAcrossLines) {
       {"?+1", "7"},
       {"b", "Variable \"b\" not found"},
       {"?", "7"},
-      {"solve(1;-3;2)", "x=2; x=1"},
+      {"solve(1;-3;2)", "x=1; x=2"},
       {"solve(1;2;1)", "-1"},
       {"?", "-1"},
   });
@@ -82,7 +82,9 @@ TEST_F(CalculateLineTest, NumberBaseShowsWholeNumbersOnly) {
   ASSERT_EQ(session.CalculateLine("f=3\\4"), "3\\4");
   ASSERT_EQ(session.CalculateLine("c=1+i2"), "1+i2");
   const std::vector<BaseRow> rows = {
-      {1, "255", "ff"},
+      {1, "255s", "ff"},  // without the suffix 255 is read in hex too
+      {1, "ff", "Variable \"ff\" not found"},
+      {1, "0ff", "ff"},
       {1, "1/2", "0"},
       {1, "-1", "ffffffff"},
       {1, "0x10", "10"},
