@@ -29,12 +29,11 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
   std::size_t start = 0;
   while (start < text.size()) {
-    const std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) {
-      lines.push_back(text.substr(start));
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::size_t lineEnd = end;
+    if (lineEnd > start && text[lineEnd - 1] == '\r') --lineEnd;
+    lines.push_back(text.substr(start, lineEnd - start));
     start = end + 1;
   }
   return lines;

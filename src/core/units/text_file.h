@@ -19,8 +19,9 @@ enum class TextFileStatus {
 // only when the status is Ok.
 TextFileStatus ReadTextFile(const std::filesystem::path& path, std::string& text);
 
-// The lines of a text, split at LF; a CR before the LF stays with the line
-// (callers trim it with the other white space).
+// The lines of a text as a text-mode read gives them: split at LF, and the CR
+// of a CR LF pair dropped (a "##" comment runs to the end of its line and
+// must not keep it).
 std::vector<std::string_view> SplitLines(std::string_view text);
 
 // Removes blanks, tabs, CR, LF, VT and FF at both ends.
