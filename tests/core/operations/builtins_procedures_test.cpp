@@ -23,6 +23,7 @@ TEST_F(ProcedureTest, SolveLeavesEveryRootForTheSolutionList) {
       {"solve(#1.1.2024#;1;1)", "Invalid date operation", nullptr},
       {"solve3(1;2;3;4)", "Function \"solve3\" doesn`t exists", nullptr},
       {"solve3(1;2+i1)", "Function \"solve3\" is not yet implemented for complex", nullptr},
+      {"angle(1)", "Function \"angle\" doesn`t exists", nullptr},
   };
   for (const SolveRow& row : rows) {
     SCOPED_TRACE(row.line);

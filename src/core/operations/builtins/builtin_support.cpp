@@ -45,11 +45,12 @@ ErrorCode RejectTextAndDate(const Value& v) {
   return kOk;
 }
 
-double RealNumber(Value v) {
+double RealNumber(const Value& v) {
   if (v.kind == ValueKind::Real || v.kind == ValueKind::Integer) return v.num.real;
   if (v.kind == ValueKind::Complex) return v.num.complex.re;
-  ConvertValue(v, ValueKind::Real);
-  return v.kind == ValueKind::Real ? v.num.real : 0.0;
+  Value copy = v;
+  ConvertValue(copy, ValueKind::Real);
+  return copy.kind == ValueKind::Real ? copy.num.real : 0.0;
 }
 
 std::string TextOf(Value v) {

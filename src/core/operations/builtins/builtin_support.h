@@ -49,7 +49,7 @@ ErrorCode RejectTextAndDate(const Value& v);
 
 // The number of a Value taken to Real; a Complex with an imaginary part,
 // which has no real form, gives its real part.
-double RealNumber(Value v);
+double RealNumber(const Value& v);
 
 // The Value taken to String / Date (conversions to these kinds never fail).
 std::string TextOf(Value v);
