@@ -2,79 +2,61 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <string>
 
 #include "values/value.h"
 
 namespace vr::testing {
 
-// One line naming a value's kind and the payload of that kind, so that a
-// table row can state a whole expected value as text.
+// A value's kind and the payload of that kind as one line, so that a table
+// row can state a whole expected value.
 inline std::string Describe(const Value& v) {
-  char buffer[160];
+  char b[160];
+  const auto& f = v.num.fraction;
   switch (v.kind) {
-    case ValueKind::Real:
-      std::snprintf(buffer, sizeof buffer, "Real %.17g", v.num.real);
-      break;
-    case ValueKind::Integer:
-      std::snprintf(buffer, sizeof buffer, "Integer %.17g", v.num.real);
-      break;
+    case ValueKind::Real: std::snprintf(b, sizeof b, "Real %.17g", v.num.real); break;
+    case ValueKind::Integer: std::snprintf(b, sizeof b, "Integer %.17g", v.num.real); break;
     case ValueKind::Fraction:
-      std::snprintf(buffer, sizeof buffer, "Fraction %d %d %d", v.num.fraction.whole,
-                    v.num.fraction.numerator, v.num.fraction.denominator);
+      std::snprintf(b, sizeof b, "Fraction %d %d %d", f.whole, f.numerator, f.denominator);
       break;
     case ValueKind::Time:
-      std::snprintf(buffer, sizeof buffer, "Time %d %d %d", v.num.time.hours, v.num.time.minutes,
-                    v.num.time.seconds);
+      std::snprintf(b, sizeof b, "Time %d %d %d", f.whole, f.numerator, f.denominator);
       break;
     case ValueKind::Complex:
-      std::snprintf(buffer, sizeof buffer, "Complex %.17g %.17g", v.num.complex.re,
-                    v.num.complex.im);
+      std::snprintf(b, sizeof b, "Complex %.17g %.17g", v.num.complex.re, v.num.complex.im);
       break;
-    case ValueKind::String:
-      return "String [" + v.text + "]";
+    case ValueKind::String: return "String [" + v.text + "]";
     case ValueKind::Date:
-      std::snprintf(buffer, sizeof buffer, "Date %04d-%02d-%02d %02d:%02d:%02d%s", v.date.Year(),
+      std::snprintf(b, sizeof b, "Date %04d-%02d-%02d %02d:%02d:%02d%s", v.date.Year(),
                     v.date.Month(), v.date.Day(), v.date.Hour(), v.date.Minute(), v.date.Second(),
                     v.date.status == DateStatus::Valid ? "" : " invalid");
       break;
-    default:
-      std::snprintf(buffer, sizeof buffer, "kind %d", static_cast<int>(v.kind));
-      break;
+    default: std::snprintf(b, sizeof b, "kind %d", static_cast<int>(v.kind)); break;
   }
-  return buffer;
+  return b;
 }
 
 inline std::string Describe(const DayDate& d) { return Describe(Value::MakeDate(d)).substr(5); }
 
-// Sets an environment variable for the life of the guard.
-class ScopedEnv {
+// Fixes the current date and time for the life of the guard.
+class FixedNow {
  public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) saved_ = old;
-    if (value) {
-      setenv(name, value, 1);
+  explicit FixedNow(const char* when = "2024-03-15T10:20:30") {
+    if (const char* old = std::getenv("VADADERIVO_NOW")) saved_ = old;
+    setenv("VADADERIVO_NOW", when, 1);
+  }
+  ~FixedNow() {
+    if (saved_.empty()) {
+      unsetenv("VADADERIVO_NOW");
     } else {
-      unsetenv(name);
+      setenv("VADADERIVO_NOW", saved_.c_str(), 1);
     }
   }
-  ~ScopedEnv() {
-    if (saved_) {
-      setenv(name_, saved_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
+  FixedNow(const FixedNow&) = delete;
+  FixedNow& operator=(const FixedNow&) = delete;
 
  private:
-  const char* name_;
-  std::optional<std::string> saved_;
+  std::string saved_;
 };
-
-// The fixed "now" of the date tests: Friday 15 March 2024, 10:20:30.
-inline constexpr const char* kFixedNow = "2024-03-15T10:20:30";
 
 }  // namespace vr::testing
