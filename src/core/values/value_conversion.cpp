@@ -201,10 +201,11 @@ ErrorCode FromComplex(Value& v, ValueKind target) {
     case ValueKind::Time:
     case ValueKind::Integer: {
       if (c.im != 0) return kInvalidComplexTypecast;
-      const Value saved = v;
       SetNumber(v, ValueKind::Real, c.re);
       const ErrorCode code = FromReal(v, target);
-      if (code != kOk) v = saved;
+      // A failing conversion from Real touches nothing, so only the first step
+      // has to be undone.
+      if (code != kOk) SetComplex(v, c.re, c.im);
       return code;
     }
     default:
