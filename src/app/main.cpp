@@ -1,0 +1,28 @@
+#include <QApplication>
+#include <QStringList>
+
+#include "gui/window/calculator_dialog.h"
+#include "gui/window/command_line.h"
+#include "gui/window/window_options.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("VadadeRivo"));
+  QApplication::setApplicationVersion(QStringLiteral("3.90"));
+  // Lets Wayland compositors and docks match the window to its desktop
+  // entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("vadaderivo"));
+  // The window may hide in the notification area; only closing it ends the
+  // program.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  // QApplication has taken its own options (-platform, -style ...) out of
+  // argv; the rest is the calculator's.
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+
+  vr::CalculatorDialog dialog(vr::DefaultProgramFolder(), vr::ParseCommandLine(arguments));
+  QObject::connect(&dialog, &QDialog::finished, &app, &QCoreApplication::quit);
+  dialog.StartUp();
+  return QApplication::exec();
+}

@@ -1,0 +1,352 @@
+#include "gui/window/calculator_dialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <iostream>
+#include <sstream>
+
+#include "gui/platform/app_icon.h"
+#include "gui/platform/global_hot_key.h"
+#include "gui/platform/help_pages.h"
+#include "gui/platform/tray_presence.h"
+#include "gui/window/about_box.h"
+#include "gui/window/color_ref.h"
+#include "gui/window/expression_editor.h"
+#include "gui/window/line_flow.h"
+#include "gui/window/ui_language.h"
+#include "gui/window/window_options.h"
+#include "session/calculator_session.h"
+#include "settings/options_record.h"
+
+namespace vr {
+
+namespace {
+
+// The editor's first size, in characters and lines of its font; it is also
+// the smallest the window may become.
+constexpr int kEditorColumns = 44;
+constexpr int kEditorLines = 18;
+
+}  // namespace
+
+CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandLine commandLine,
+                                   QWidget* parent)
+    : QDialog(parent, Qt::Window),
+      programFolder_(std::move(programFolder)),
+      commandLine_(std::move(commandLine)),
+      session_(std::make_unique<CalculatorSession>()) {
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+  setWindowIcon(AppIcon());
+
+  editor_ = new ExpressionEditor(this);
+  editor_->setObjectName(QStringLiteral("expressionWindow"));
+  topKeys_ = new QWidget(this);
+  topKeys_->setObjectName(QStringLiteral("topKeys"));
+  sideKeys_ = new QWidget(this);
+  sideKeys_->setObjectName(QStringLiteral("sideKeys"));
+  topKeys_->hide();
+  sideKeys_->hide();
+
+  // The editor stretches with the window; the keypad keeps its size above
+  // it and to its right.
+  auto* grid = new QGridLayout(this);
+  const int gap = fontMetrics().averageCharWidth();
+  grid->setContentsMargins(gap, gap, gap, gap);
+  grid->setSpacing(gap);
+  grid->addWidget(topKeys_, 0, 0, 1, 2);
+  grid->addWidget(editor_, 1, 0);
+  grid->addWidget(sideKeys_, 1, 1, Qt::AlignTop);
+  grid->setRowStretch(1, 1);
+  grid->setColumnStretch(0, 1);
+  BuildMenu();
+
+  flow_ = std::make_unique<LineFlow>(*editor_, *session_);
+  session_->SetOutput(&flow_->Output());
+
+  tray_ = new TrayPresence(this);
+  connect(tray_, &TrayPresence::restoreRequested, this, &CalculatorDialog::BringBack);
+  connect(tray_, &TrayPresence::aboutRequested, this, &CalculatorDialog::ShowAbout);
+  connect(tray_, &TrayPresence::exitRequested, this, &CalculatorDialog::Exit);
+
+  hotKey_ = new GlobalHotKey(this);
+  connect(hotKey_, &GlobalHotKey::activated, this, &CalculatorDialog::BringBack);
+
+  connect(editor_, &ExpressionEditor::evaluateRequested, this,
+          [this] { EvaluateCurrentLine(false); });
+
+  // A desktop session that ends while the program runs still gets its
+  // options saved, without questions.
+  if (QCoreApplication::instance() != nullptr) {
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
+      if (!shutDown_) ShutDown(false);
+    });
+  }
+
+  notify_ = [this](const QString& text) {
+    QMessageBox::warning(this, QStringLiteral("VadadeRivo"), text);
+  };
+  confirmClose_ = [this](const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("VadadeRivo"), text, QMessageBox::NoButton,
+                    this);
+    QPushButton* close = box.addButton(tr("Close without saving"), QMessageBox::DestructiveRole);
+    box.addButton(tr("Keep the window open"), QMessageBox::RejectRole);
+    box.exec();
+    return box.clickedButton() == close;
+  };
+
+  const QFontMetrics editorMetrics(editor_->font());
+  editor_->setMinimumSize(editorMetrics.averageCharWidth() * kEditorColumns,
+                          editorMetrics.lineSpacing() * kEditorLines);
+  Retranslate();
+  editor_->setFocus();
+}
+
+CalculatorDialog::~CalculatorDialog() {
+  if (!shutDown_) ShutDown(false);
+  // The session's output writes into the editor, which goes before it.
+  session_->SetOutput(nullptr);
+}
+
+void CalculatorDialog::BuildMenu() {
+  menuBar_ = new QMenuBar(this);
+  layout()->setMenuBar(menuBar_);
+  fileMenu_ = menuBar_->addMenu(QString());
+  exitAction_ = fileMenu_->addAction(QString());
+  connect(exitAction_, &QAction::triggered, this, &CalculatorDialog::Exit);
+  helpMenu_ = menuBar_->addMenu(QString());
+  helpAction_ = helpMenu_->addAction(QString());
+  helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
+  helpAction_->setShortcutContext(Qt::WindowShortcut);
+  connect(helpAction_, &QAction::triggered, this, &CalculatorDialog::ShowHelp);
+  aboutAction_ = helpMenu_->addAction(QString());
+  connect(aboutAction_, &QAction::triggered, this, &CalculatorDialog::ShowAbout);
+}
+
+void CalculatorDialog::Retranslate() {
+  setWindowTitle(tr("VadadeRivo"));
+  fileMenu_->setTitle(tr("&File"));
+  // Alt+F4 is shown but left to the window manager: it closes the window,
+  // which may only minimise it, while Exit always ends the program.
+  exitAction_->setText(tr("E&xit") + QStringLiteral("\tAlt+F4"));
+  helpMenu_->setTitle(tr("&Help"));
+  helpAction_->setText(tr("&Help"));
+  aboutAction_->setText(tr("&About"));
+  tray_->Retranslate();
+}
+
+void CalculatorDialog::StartUp() {
+  editor_->clear();
+  std::ostringstream report;
+  session_->StartUp(programFolder_, report, [this] { AfterOptionsLoaded(); });
+  // Problems with the program's files do not stop it; they are told on the
+  // terminal for whoever looks.
+  std::istringstream lines(report.str());
+  for (std::string line; std::getline(lines, line);) std::cerr << "vadaderivo: " << line << '\n';
+
+  ApplyEditorAppearance();
+  if (!commandLine_.expression.isEmpty()) {
+    editor_->SetWindowText(commandLine_.expression);
+    EvaluateCurrentLine(true);
+  }
+  ShowAtStart();
+}
+
+void CalculatorDialog::AfterOptionsLoaded() {
+  ApplyUiLanguage(Options().english != 0);
+  const QString saved = LoadSavedExpressions(programFolder_);
+  if (!saved.isEmpty()) editor_->SetWindowText(saved);
+  RegisterHotKey(true);
+
+  const QSize first = sizeHint();
+  resize(first);
+  setMinimumSize(first);
+  PlaceWindow();
+  ApplyStayOnTop();
+}
+
+void CalculatorDialog::PlaceWindow() {
+  const WindowRect& r = Options().mainWindow;
+  if (r.left == -1 && r.top == -1) return;
+  // A position saved on a screen that is gone would leave the window out of
+  // reach; it then opens where the desktop puts it.
+  const QRect target(r.left, r.top, r.width == -1 ? width() : r.width,
+                     r.height == -1 ? height() : r.height);
+  bool onScreen = false;
+  for (const QScreen* screen : QGuiApplication::screens())
+    onScreen = onScreen || screen->availableGeometry().intersects(target);
+  if (!onScreen) return;
+  move(r.left, r.top);
+  if (r.width != -1 && r.height != -1) resize(r.width, r.height);
+}
+
+void CalculatorDialog::RecordWindowRect() {
+  // Position of the frame, size of the inside: what move() and resize()
+  // take back at the next start.
+  const QRect normal = isMaximized() ? normalGeometry() : QRect(pos(), size());
+  WindowRect& r = Options().mainWindow;
+  r.left = normal.x();
+  r.top = normal.y();
+  r.width = normal.width();
+  r.height = normal.height();
+}
+
+void CalculatorDialog::ShowAtStart() {
+  if (commandLine_.startMinimized) {
+    MinimizeToTray();
+    return;
+  }
+  show();
+  editor_->setFocus();
+}
+
+void CalculatorDialog::EvaluateCurrentLine(bool moveToLineEnd) {
+  flow_->EvaluateCurrentLine(moveToLineEnd);
+}
+
+QString CalculatorDialog::CalculateLine(const QString& line) { return flow_->CalculateLine(line); }
+
+void CalculatorDialog::MinimizeToTray() {
+  if (!TrayPresence::Available()) {
+    showMinimized();
+    return;
+  }
+  // Other windows of the program (graphs) go with the main window and come
+  // back with it.
+  hiddenWithMe_.clear();
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w != this && w->isVisible() && w->isWindow() && !w->inherits("QMenu")) {
+      hiddenWithMe_.emplace_back(w);
+      w->hide();
+    }
+  }
+  hide();
+  tray_->Show();
+  inTray_ = true;
+}
+
+void CalculatorDialog::RestoreFromTray() {
+  tray_->Hide();
+  inTray_ = false;
+  showNormal();
+  for (const QPointer<QWidget>& w : hiddenWithMe_)
+    if (w) w->show();
+  hiddenWithMe_.clear();
+  raise();
+}
+
+void CalculatorDialog::BringBack() {
+  if (inTray_ || !isVisible()) RestoreFromTray();
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
+  editor_->setFocus();
+}
+
+void CalculatorDialog::ApplyStayOnTop() {
+  const bool onTop = Options().stayOnTop != 0;
+  if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
+  // Changing a window flag hides a shown window; it is shown again in place.
+  const bool wasVisible = isVisible();
+  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  if (wasVisible) show();
+}
+
+void CalculatorDialog::ApplyEditorAppearance() {
+  const OptionsRecord& o = Options();
+  editor_->SetFontSizeIndex(o.fontSize);
+  editor_->SetColors(ColorFromColorRef(o.textColor), ColorFromColorRef(o.backColor),
+                     ColorFromColorRef(o.textHighlight));
+}
+
+bool CalculatorDialog::RegisterHotKey(bool reportFailure) {
+  const OptionsRecord& o = Options();
+  if (o.hotKeyKey == 0) {
+    hotKey_->Unregister();
+    return false;
+  }
+  const bool ok = hotKey_->Register(o.hotKeyKey, o.hotKeyModifiers);
+  if (!ok && reportFailure) notify_(QStringLiteral("Not registered"));
+  return ok;
+}
+
+void CalculatorDialog::UnregisterHotKey() { hotKey_->Unregister(); }
+
+void CalculatorDialog::ShowHelp() { OpenHelp(programFolder_, Options().english != 0); }
+
+void CalculatorDialog::ShowAbout() {
+  if (inTray_) RestoreFromTray();
+  AboutBox box(programFolder_, this);
+  box.exec();
+}
+
+void CalculatorDialog::Exit() {
+  exiting_ = true;
+  close();
+  exiting_ = false;
+}
+
+void CalculatorDialog::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (!exiting_ && Options().closeMinimize != 0) {
+    if (Options().minToTray != 0) {
+      MinimizeToTray();
+    } else {
+      showMinimized();
+    }
+    return;
+  }
+  if (inTray_ || !isVisible()) RestoreFromTray();
+  done(QDialog::Accepted);
+  if (shutDown_) event->accept();
+}
+
+void CalculatorDialog::done(int result) {
+  if (!shutDown_ && !ShutDown(true)) return;
+  QDialog::done(result);
+}
+
+bool CalculatorDialog::ShutDown(bool mayAsk) {
+  hotKey_->Unregister();
+  RecordWindowRect();
+  const SaveOutcome saved = SaveOptionsFile(programFolder_, *session_, editor_->Lines());
+  if (!saved.ok && mayAsk) {
+    const QString text =
+        tr("The settings, the text and the variables could not be saved in \"%1\": %2.\n\n"
+           "Close without saving, or keep the window open and copy what you need?")
+            .arg(saved.fileName, saved.reason);
+    if (!confirmClose_(text)) {
+      RegisterHotKey(false);
+      return false;
+    }
+  }
+  tray_->Hide();
+  shutDown_ = true;
+  return true;
+}
+
+void CalculatorDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  if (event->type() == QEvent::WindowStateChange && isMinimized() && !inTray_ &&
+      Options().minToTray != 0 && TrayPresence::Available()) {
+    // Hiding from inside the state change confuses some window managers;
+    // the window goes to the tray right after.
+    QTimer::singleShot(0, this, [this] {
+      if (!isMinimized() || inTray_) return;
+      setWindowState(windowState() & ~Qt::WindowMinimized);
+      MinimizeToTray();
+    });
+  }
+  QDialog::changeEvent(event);
+}
+
+}  // namespace vr
