@@ -284,7 +284,9 @@ TEST(XmlDocument, AppendingIntoAParsedDocumentKeepsItsLayout) {
     ASSERT_TRUE(doc.LoadText(r.text)) << r.text;
     ASSERT_TRUE(doc.FindSibling());
     ASSERT_TRUE(doc.StepIn());
-    if (r.after[0] != '\0') ASSERT_TRUE(doc.FindSibling(r.after));
+    if (r.after[0] != '\0') {
+      ASSERT_TRUE(doc.FindSibling(r.after));
+    }
     ASSERT_TRUE(doc.AppendElement("n", "v")) << r.text;
     EXPECT_EQ(doc.CurrentName(), "n");
     EXPECT_EQ(doc.DocumentText(), r.expected) << r.text;
