@@ -1,6 +1,6 @@
 #include "command_line.h"
 
-#include "setting_override.h"
+#include "settings/option_by_name.h"
 
 namespace vr::cli {
 
@@ -62,7 +62,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
       // Known keys are checked now, on a scratch record, so that a typo is
       // reported before anything is evaluated.
       OptionsRecord scratch;
-      if (!ApplySettingOverride(scratch, key, value)) {
+      if (!SetOptionByElementName(scratch, key, value)) {
         error = "unknown setting \"" + key + "\"";
         return std::nullopt;
       }

@@ -8,11 +8,11 @@
 
 #include "command_line.h"
 #include "line_reader.h"
-#include "program_folder.h"
-#include "setting_override.h"
 #include "engine/output_sink.h"
 #include "session/calculator_session.h"
+#include "settings/option_by_name.h"
 #include "settings/options_record.h"
+#include "settings/program_folder.h"
 
 namespace {
 
@@ -48,10 +48,10 @@ int main(int argc, char** argv) {
   vr::CalculatorSession session(&sink);
   const std::filesystem::path folder =
       cl->programFolder ? std::filesystem::path(*cl->programFolder)
-                        : vr::cli::DefaultProgramFolder();
+                        : vr::ProgramFolder();
   session.StartUp(folder, std::cerr, [&] {
     for (const auto& [key, value] : cl->settings) {
-      vr::cli::ApplySettingOverride(vr::Options(), key, value);
+      vr::SetOptionByElementName(vr::Options(), key, value);
     }
   });
 
