@@ -20,7 +20,7 @@ struct ScriptRunLimits {
   // Nested user-function calls, the outermost one counted as 1. Every level
   // costs the native stack a few evaluator frames, so endless recursion ends
   // with "Stack overflow" long before the real stack runs out.
-  int maxCallDepth = 200;
+  int maxCallDepth = 500;
   // Statements executed by one call from an expression, nested calls
   // included. A function that has not come to its EndFunc after this many is
   // stopped with "EndFunc is not found".

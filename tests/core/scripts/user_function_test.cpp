@@ -242,10 +242,10 @@ TEST(UserFunction, RunawayFunctionsAreStopped) {
     const char* line;
     const char* expected;
   } cases[] = {
-      {200, 1'000'000, "depth(200)", "200"},
-      {200, 1'000'000, "depth(201)", "Stack overflow"},
-      {200, 1'000'000, "down(1)", "Stack overflow"},
-      {200, 1'000'000, "forever(0)", "EndFunc is not found"},
+      {500, 1'000'000, "depth(500)", "500"},
+      {500, 1'000'000, "depth(501)", "Stack overflow"},
+      {500, 1'000'000, "down(1)", "Stack overflow"},
+      {500, 1'000'000, "forever(0)", "EndFunc is not found"},
       {10, 1'000, "depth(10)", "10"},
       {10, 1'000, "depth(11)", "Stack overflow"},
       // count(n) executes 3n + 2 statements.
