@@ -163,6 +163,7 @@ void CalculatorDialog::StartUp() {
 
 void CalculatorDialog::AfterOptionsLoaded() {
   ApplyUiLanguage(Options().english != 0);
+  Retranslate();  // the language-change events arrive later; the texts are needed now
   const QString saved = LoadSavedExpressions(programFolder_);
   if (!saved.isEmpty()) editor_->SetWindowText(saved);
   RegisterHotKey(true);
