@@ -70,8 +70,9 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
   grid->setColumnStretch(0, 1);
   BuildMenu();
 
+  // The session gets its output at the first evaluation, not before: Write
+  // statements run by the start-up script print nowhere.
   flow_ = std::make_unique<LineFlow>(*editor_, *session_);
-  session_->SetOutput(&flow_->Output());
 
   tray_ = new TrayPresence(this);
   connect(tray_, &TrayPresence::restoreRequested, this, &CalculatorDialog::BringBack);

@@ -34,7 +34,12 @@ int ExpressionEditor::LineCount() const { return document()->blockCount(); }
 QString ExpressionEditor::GetLineText(int lineIndex, int capacity) const {
   const QTextBlock block = document()->findBlockByNumber(lineIndex);
   if (!block.isValid()) return {};
-  return block.text().left(capacity);
+  QString text = block.text();
+  if (text.size() <= capacity) return text;
+  // Never keep half of a character that takes two UTF-16 units.
+  qsizetype cut = capacity;
+  if (cut > 0 && text.at(cut - 1).isHighSurrogate()) --cut;
+  return text.left(cut);
 }
 
 QStringList ExpressionEditor::Lines() const {
