@@ -154,16 +154,6 @@ TEST(OptionsFile, ExpressionsAndVariablesAreReadOnlyWhenTheirSwitchIsOn) {
   }
 }
 
-TEST(OptionsFile, LoadingReplacesVariablesAndKeepsOthers) {
-  VariableTable variables;
-  variables.Set("kept", Value::MakeReal(1));
-  variables.Set("X", Value::MakeReal(2));
-  Read(InOptions("<Vars><Item Name=\"x\" VarType=\"0\" Value=\"5\"/></Vars>"), &variables);
-  ASSERT_EQ(variables.Count(), 2);
-  EXPECT_EQ(Describe(variables.Find("kept")->value), "Real 1");
-  EXPECT_EQ(Describe(variables.Find("x")->value), "Real 5");
-}
-
 // A record in which every saved field differs from its default.
 OptionsRecord Unusual() {
   OptionsRecord o;

@@ -78,13 +78,5 @@ TEST(SaveOptions, AFailedSaveReportsAndKeepsTheOldFileWhole) {
   EXPECT_FALSE(SaveOptions(folder / "missing" / "options.xml", WithRadian(0), {}, ""));
 }
 
-TEST(SaveOptions, ReplacesAnOlderLongerFileCompletely) {
-  TempFolder folder;
-  const std::filesystem::path file = OptionsFilePath(folder.Path());
-  WriteBytes(file, std::string(100000, ' ') + "<Other/>");
-  ASSERT_TRUE(SaveOptions(file, WithRadian(0), {}, ""));
-  EXPECT_EQ(ReadBytes(file), BuildOptionsText(WithRadian(0), {}, ""));
-}
-
 }  // namespace
 }  // namespace vr
