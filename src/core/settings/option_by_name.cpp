@@ -1,6 +1,7 @@
 #include "settings/option_by_name.h"
 
 #include "settings/options_elements.h"
+#include "values/utf8_text.h"
 #include "values/value_text.h"
 
 namespace vr {
@@ -20,7 +21,7 @@ std::string_view NextWord(std::string_view text, std::size_t& pos) {
 }  // namespace
 
 bool SetOptionByElementName(OptionsRecord& options, std::string_view key, std::string_view value) {
-  if (key == "minized") {
+  if (EqualsIgnoreCase(key, "minized")) {
     if (!value.empty()) options.startMinimized = Atoi(value);
     return true;
   }

@@ -7,7 +7,7 @@
 namespace vr {
 
 // One setting from outside (the command line's --set KEY=VALUE): KEY is an
-// element name of the options file (ASCII case ignored), VALUE its text as the
+// element name of the options file (case ignored), VALUE its text as the
 // file would hold it, read by the same rule. "Geometry", "GeometryVars",
 // "GeometryFuncs", "Geometry2D" and "Geometry3D" take their attributes'
 // numbers separated by blanks, in the order the file writes them; "minized"

@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include "values/utf8_text.h"
 #include "values/value_text.h"
 
 namespace vr {
@@ -103,23 +104,13 @@ const OptionElement kElements[] = {
     Scalar<&R::functionColor>("FunctionColor", ElementRule::Colour),
 };
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 std::span<const OptionElement> OptionElements() { return kElements; }
 
 const OptionElement* FindOptionElement(std::string_view name) {
   for (const OptionElement& e : kElements) {
-    if (SameIgnoringCase(e.name, name)) return &e;
+    if (EqualsIgnoreCase(e.name, name)) return &e;
   }
   return nullptr;
 }

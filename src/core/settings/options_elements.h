@@ -40,7 +40,7 @@ struct OptionElement {
 // Every element below the root, in the order the file is written and read.
 std::span<const OptionElement> OptionElements();
 
-// The element named `name`, compared without regard to ASCII case; nullptr
+// The element named `name`, compared without regard to case; nullptr
 // when there is none.
 const OptionElement* FindOptionElement(std::string_view name);
 
