@@ -34,7 +34,8 @@ class CountingSink : public vr::OutputSink {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size > kMaxInput) return 0;
-  const std::string text = vr::DecodeFileText(std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::string text =
+      vr::DecodeFileText(std::string_view(reinterpret_cast<const char*>(data), size));
 
   vr::ScopedOptions options;
   vr::ScopedScriptStatements statements;

@@ -87,13 +87,16 @@ int LoadScriptFile(const std::filesystem::path& path, bool clear, std::ostream* 
       AppendScriptText(text, ScriptStatements());
       return 1;
     case TextFileStatus::NotText:
-      if (report) *report << "The script file \"" << path.string() << "\" is not a text file; it is skipped.\n";
+      if (report)
+        *report << "The script file \"" << path.string()
+                << "\" is not a text file; it is skipped.\n";
       return 0;
     case TextFileStatus::Missing:
     case TextFileStatus::Unreadable:
       break;
   }
-  if (report) *report << "Cannot read the script file \"" << path.string() << "\"; it is skipped.\n";
+  if (report)
+    *report << "Cannot read the script file \"" << path.string() << "\"; it is skipped.\n";
   return 0;
 }
 

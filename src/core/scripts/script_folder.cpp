@@ -38,8 +38,9 @@ std::filesystem::path LoadScriptLibraries(const std::filesystem::path& folder,
       libraries.push_back(it->path());
     }
   }
-  std::sort(libraries.begin(), libraries.end(),
-            [](const auto& a, const auto& b) { return a.filename().string() < b.filename().string(); });
+  std::sort(libraries.begin(), libraries.end(), [](const auto& a, const auto& b) {
+    return a.filename().string() < b.filename().string();
+  });
   for (const auto& library : libraries) LoadScriptFile(library, false, &report);
   return startup;
 }
@@ -66,7 +67,8 @@ bool RunStartupScript(ExpressionEngine& engine, const std::filesystem::path& pat
       EvaluateStartupText(engine, text);
       return true;
     case TextFileStatus::NotText:
-      report << "The start-up script \"" << path.string() << "\" is not a text file; it is skipped.\n";
+      report << "The start-up script \"" << path.string()
+             << "\" is not a text file; it is skipped.\n";
       return false;
     case TextFileStatus::Missing:
     case TextFileStatus::Unreadable:

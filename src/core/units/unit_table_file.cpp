@@ -56,10 +56,13 @@ bool LoadUnitTable(const std::filesystem::path& path, std::ostream* report) {
     case TextFileStatus::Missing:
       return false;
     case TextFileStatus::Unreadable:
-      if (report) *report << "Cannot read the unit table \"" << path.string() << "\"; it is skipped.\n";
+      if (report)
+        *report << "Cannot read the unit table \"" << path.string() << "\"; it is skipped.\n";
       return false;
     case TextFileStatus::NotText:
-      if (report) *report << "The unit table \"" << path.string() << "\" is not a text file; it is skipped.\n";
+      if (report)
+        *report << "The unit table \"" << path.string()
+                << "\" is not a text file; it is skipped.\n";
       return false;
   }
   return false;

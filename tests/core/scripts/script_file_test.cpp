@@ -22,8 +22,12 @@ TEST(ScriptLine, ReadsEveryStatementType) {
     const char* label = "";
     const char* text = "";
   } cases[] = {
-      {"## only a comment", false}, {" \t \r", false}, {"(1+2)", false}, {"1+2", false},
-      {"'text'", false}, {"_x = 1", false},
+      {"## only a comment", false},
+      {" \t \r", false},
+      {"(1+2)", false},
+      {"1+2", false},
+      {"'text'", false},
+      {"_x = 1", false},
       {"x = 1 ## note", true, T::Expression, "", "x = 1"},
       {"a##b##c", true, T::Expression, "", "a"},
       {"ifx = 3", true, T::Expression, "", "ifx = 3"},
@@ -65,8 +69,8 @@ TEST(ScriptStatementList, FindsFunctionsByDeclaredName) {
       {"sum", 1}, {"SUM", 1}, {"площадь", 3}, {"bare## no brackets", 5}, {"bare", -1}, {"x", -1},
   };
   for (const auto& [name, index] : cases) EXPECT_EQ(list.FindUserFunction(name), index) << name;
-  EXPECT_EQ(list.ListUserFunctions(),
-            (std::vector<std::string>{"Sum (a;b)## adds", "Площадь(a)", "bare## no brackets", "SUM(c)"}));
+  EXPECT_EQ(list.ListUserFunctions(), (std::vector<std::string>{"Sum (a;b)## adds", "Площадь(a)",
+                                                                "bare## no brackets", "SUM(c)"}));
   list.Clear();
   EXPECT_EQ(list.FindUserFunction("sum"), -1);
 }
@@ -81,7 +85,8 @@ TEST(ScriptFile, LoadsEncodingsAccumulatesAndReportsUnusableFiles) {
   }
   const std::string cp1251 =
       "func \xCF\xEB\xEE\xF9\xE0\xE4\xFC(a) ## \xEF\xEB\xEE\xF9\xE0\xE4\xFC\nendfunc\n";
-  for (const std::string& bytes : {std::string("func Площадь(a) ## площадь\nendfunc\n"), utf16, cp1251}) {
+  for (const std::string& bytes :
+       {std::string("func Площадь(a) ## площадь\nendfunc\n"), utf16, cp1251}) {
     ASSERT_EQ(LoadScriptFile(folder.Write("f.usc", bytes), true), 1);
     EXPECT_EQ(ListUserFunctions(), std::vector<std::string>{"Площадь(a)## площадь"});
   }
@@ -100,7 +105,8 @@ TEST(ScriptFile, LoadsEncodingsAccumulatesAndReportsUnusableFiles) {
 
 TEST(ScriptFolder, LoadsLibrariesByNameThenRunsTheStartupScript) {
   ScratchFolder folder("libraries");
-  folder.Write("b.usc", "func which()\nreturn 'b'\nendfunc\nfunc noisy(v)\nwrite v\nreturn v\nendfunc\n");
+  folder.Write("b.usc",
+               "func which()\nreturn 'b'\nendfunc\nfunc noisy(v)\nwrite v\nreturn v\nendfunc\n");
   folder.Write("a.usc", "func which()\nreturn 'a'\nendfunc\n");
   folder.Write("C.USC", "func onlyc()\nendfunc\n");
   folder.Write("notes.txt", "func nottxt()\nendfunc\n");

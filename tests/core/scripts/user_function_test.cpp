@@ -34,8 +34,8 @@ const char* const kSq = "Function SQ(x)\nx*x\nEndFunc\n";
 TEST(UserFunction, ParametersAndVariables) {
   RunCases({
       {kSq, {"sq(3)"}, "9"},
-      {kPair, {"pair(1)"}, "10"},       // a missing argument is 0
-      {kPair, {"pair(1;2;3)"}, "12"},   // an extra one is dropped
+      {kPair, {"pair(1)"}, "10"},      // a missing argument is 0
+      {kPair, {"pair(1;2;3)"}, "12"},  // an extra one is dropped
       {"func pair(a,b)\na*10+b\nendfunc", {"pair(1;2)"}, "12"},
       {"func answer\nreturn 42\nendfunc", {"answer(7)"}, "42"},
       {kPair, {"a=1", "b=2", "pair(b;a)"}, "21"},  // variables go by value
@@ -102,7 +102,8 @@ TEST(UserFunction, GotoReturnAndResults) {
   RunCases({
       {"func sum(n)\ns = 0\nloop:\nif n > 0\n  s = s + n\n  n = n - 1\n  goto LOOP\nendif\n"
        "s\nendfunc",
-       {"sum(100)"}, "5050"},
+       {"sum(100)"},
+       "5050"},
       {"func f()\nr = 1\ngoto done\nr = 2\ndone: r*10\nendfunc", {"f(0)"}, "10"},
       {"func f()\nr = 7\nhere:\nendfunc", {"f(0)"}, "7"},
       {"func f()\ngoto nowhere\nendfunc", {"f(0)"}, "Label not found"},
@@ -124,8 +125,12 @@ TEST(UserFunction, WriteOutput) {
   RunCases({
       {"func inner(v)\nwrite v\nv\nendfunc\n"
        "func outer()\nwrite 1\nwrite inner(2)+10\nwrite 3\nreturn 4\nendfunc\n",
-       {"outer(0)"}, "4", {"1", "2", "12", "3"}},
-      {"func f()\nwrite nothere\nwrite 'ok'\nr = 5\nwrite 6\nendfunc", {"f(0)"}, "5",
+       {"outer(0)"},
+       "4",
+       {"1", "2", "12", "3"}},
+      {"func f()\nwrite nothere\nwrite 'ok'\nr = 5\nwrite 6\nendfunc",
+       {"f(0)"},
+       "5",
        {"Error while calculating WRITE", "'ok'", "6"}},
   });
   // An engine without an output window: Write does nothing.

@@ -46,9 +46,10 @@ TEST(UnitTable, UnitLinesSplitIntoTheirFields) {
 TEST(UnitTable, TypeLinesCommentsAndBlankLines) {
   UnitTables tables;
   tables.types.push_back({"stale", "stale|stale"});
-  ParseUnitTable("# lengths\r\nLength|Length|Длина\r\n   \r\n  # note\nBare\nPressure|Pressure\n"
-                 "+Length|m|м=1\nMass|Mass|Масса|extra",
-                 tables);
+  ParseUnitTable(
+      "# lengths\r\nLength|Length|Длина\r\n   \r\n  # note\nBare\nPressure|Pressure\n"
+      "+Length|m|м=1\nMass|Mass|Масса|extra",
+      tables);
   ASSERT_EQ(tables.types.size(), 4u);
   EXPECT_EQ(tables.types[0].key, "Length");
   EXPECT_EQ(tables.types[0].names, "Length|Длина");
@@ -73,7 +74,8 @@ TEST(UnitTableFile, EncodingsAndUnusableFiles) {
     utf16 += static_cast<char>(c >> 8);
   }
   const std::string cp1251 = "Length|Length|\xC4\xEB\xE8\xED\xE0\r\n+Length|m|\xEC=1\r\n";
-  for (const std::string& bytes : {std::string("Length|Length|Длина\n+Length|m|м=1\n"), cp1251, utf16}) {
+  for (const std::string& bytes :
+       {std::string("Length|Length|Длина\n+Length|m|м=1\n"), cp1251, utf16}) {
     ASSERT_TRUE(LoadUnitTable(write("units.dat", bytes)));
     ASSERT_EQ(Units().types.size(), 1u);
     EXPECT_EQ(Units().types[0].names, "Length|Длина");
@@ -81,9 +83,10 @@ TEST(UnitTableFile, EncodingsAndUnusableFiles) {
     EXPECT_EQ(Units().units[0].names, "m|м");
   }
   // A missing file is normal; one that is there but unusable is reported.
-  for (const auto& [path, reported] : {std::pair{folder / "missing.dat", false},
-                                       {folder / "folder.dat", true},
-                                       {write("binary.dat", std::string("Length|\0|x\n", 11)), true}}) {
+  for (const auto& [path, reported] :
+       {std::pair{folder / "missing.dat", false},
+        {folder / "folder.dat", true},
+        {write("binary.dat", std::string("Length|\0|x\n", 11)), true}}) {
     std::ostringstream report;
     EXPECT_FALSE(LoadUnitTable(path, &report)) << path;
     EXPECT_TRUE(Units().types.empty() && Units().units.empty()) << path;
@@ -110,7 +113,8 @@ TEST(ShippedUnitTable, IsConsistent) {
       EXPECT_EQ(unit.conversion, "1") << unit.typeKey;
     }
     const auto bar = unit.names.find('|');
-    for (const std::string& name : {"en" + unit.names.substr(0, bar), "ru" + unit.names.substr(bar + 1)}) {
+    for (const std::string& name :
+         {"en" + unit.names.substr(0, bar), "ru" + unit.names.substr(bar + 1)}) {
       if (name.substr(2) == "?") continue;
       EXPECT_TRUE(units.insert(unit.typeKey + name).second) << name;
     }
