@@ -4,7 +4,12 @@
 
 #include "engine/error_messages.h"
 #include "operations/standard_operations.h"
+#include "scripts/script_folder.h"
+#include "scripts/script_function_runner.h"
+#include "settings/options_file.h"
 #include "settings/options_record.h"
+#include "settings/program_folder.h"
+#include "units/unit_table_file.h"
 #include "values/utf8_text.h"
 #include "values/value_conversion.h"
 #include "values/value_text.h"
@@ -41,7 +46,7 @@ int DisplayRadix(int numberBase) {
 
 struct CalculatorSession::Impl {
   explicit Impl(OutputSink* out)
-      : output(out), engine(EngineServices{&StandardOperations(), userFunctions}) {}
+      : output(out), engine(EngineServices{&StandardOperations(), &userFunctions}) {}
 
   // Each step of start-up in its fixed order; every loader reports its own
   // problems on `report` and leaves the session usable.
@@ -57,24 +62,39 @@ struct CalculatorSession::Impl {
   OutputSink* output;
   // The runner of the loaded script functions; it must exist before the
   // engine, which is handed it when it is made.
-  UserFunctionRunner* userFunctions = nullptr;
+  ScriptFunctionRunner userFunctions;
   ExpressionEngine engine;
+  OptionsLoadResult loadedOptions;
+  std::filesystem::path startupScript;
 };
 
-void CalculatorSession::Impl::LoadOptionsFile(const std::filesystem::path&, std::ostream&) {
-  // The options file is not read yet: the defaults stay in force.
+void CalculatorSession::Impl::LoadOptionsFile(const std::filesystem::path& folder,
+                                              std::ostream& report) {
+  loadedOptions = LoadOptions(OptionsFilePath(folder), Options(), engine.Variables());
+  // A missing file is an ordinary first start; only a file that is there but
+  // cannot be used deserves a word.
+  if (loadedOptions.status == OptionsFileStatus::Unreadable ||
+      loadedOptions.status == OptionsFileStatus::NotWellFormed) {
+    report << OptionsFilePath(folder).string() << ": " << loadedOptions.message
+           << " (the defaults are used)\n";
+  }
 }
 
-void CalculatorSession::Impl::LoadScriptLibraries(const std::filesystem::path&, std::ostream&) {
-  // Script libraries are not loaded yet: only the built-in functions exist.
+void CalculatorSession::Impl::LoadScriptLibraries(const std::filesystem::path& folder,
+                                                  std::ostream& report) {
+  startupScript = vr::LoadScriptLibraries(folder, report);
 }
 
-void CalculatorSession::Impl::RunStartupScript(const std::filesystem::path&, std::ostream&) {
-  // The start-up script is not run yet.
+void CalculatorSession::Impl::RunStartupScript(const std::filesystem::path&,
+                                               std::ostream& report) {
+  if (!startupScript.empty()) vr::RunStartupScript(engine, startupScript, report);
 }
 
-void CalculatorSession::Impl::LoadUnitTables(const std::filesystem::path&, std::ostream&) {
-  // The unit tables are not loaded yet.
+void CalculatorSession::Impl::LoadUnitTables(const std::filesystem::path& folder,
+                                             std::ostream& report) {
+  // The program folder's own table wins; an installed program falls back to
+  // the one it ships.
+  LoadUnitTable(FindDataFile(folder, ExecutablePath(), "units.dat"), &report);
 }
 
 std::optional<std::string> CalculatorSession::Impl::TryGraphCommand(std::string_view) {
@@ -137,6 +157,10 @@ std::string CalculatorSession::CalculateLine(std::string_view rawLine) {
 }
 
 ExpressionEngine& CalculatorSession::Engine() { return impl_->engine; }
+
+const std::string* CalculatorSession::SavedExpressions() const {
+  return impl_->loadedOptions.expressionsRead ? &impl_->loadedOptions.expressions : nullptr;
+}
 
 void CalculatorSession::SetOutput(OutputSink* output) {
   impl_->output = output;

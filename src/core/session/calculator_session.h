@@ -38,6 +38,10 @@ class CalculatorSession {
   std::string CalculateLine(std::string_view line);
 
   ExpressionEngine& Engine();
+
+  // The stored text of the expression window ("|"-joined lines) when the
+  // options file at start-up held one; nullptr otherwise.
+  const std::string* SavedExpressions() const;
   void SetOutput(OutputSink* output);
 
  private:
