@@ -165,8 +165,9 @@ void CalculatorDialog::StartUp() {
 void CalculatorDialog::AfterOptionsLoaded() {
   ApplyUiLanguage(Options().english != 0);
   Retranslate();  // the language-change events arrive later; the texts are needed now
-  const QString saved = LoadSavedExpressions(programFolder_);
-  if (!saved.isEmpty()) editor_->SetWindowText(saved);
+  if (session_->SavedExpressions() != nullptr) {
+    editor_->SetWindowText(SavedExpressions(*session_));
+  }
   RegisterHotKey(true);
 
   const QSize first = sizeHint();

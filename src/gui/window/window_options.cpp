@@ -10,16 +10,11 @@
 
 namespace vr {
 
-QString LoadSavedExpressions(const std::filesystem::path& folder) {
-  // The session has read the settings and the variables from this file; the
-  // text is the window's, so the window reads it here, into scratch records.
-  OptionsRecord scratchOptions;
-  VariableTable scratchVariables;
-  const OptionsLoadResult loaded =
-      LoadOptions(OptionsFilePath(folder), scratchOptions, scratchVariables);
-  if (!loaded.expressionsRead) return {};
+QString SavedExpressions(const CalculatorSession& session) {
+  const std::string* stored = session.SavedExpressions();
+  if (stored == nullptr) return {};
   QStringList lines;
-  for (const std::string& line : SplitExpressionLines(loaded.expressions))
+  for (const std::string& line : SplitExpressionLines(*stored))
     lines << QString::fromStdString(line);
   return lines.join(QLatin1Char('\n'));
 }

@@ -12,9 +12,9 @@ class CalculatorSession;
 // variables are read by the session at start-up; the window restores the
 // text of the expression window and, at exit, writes the whole file.
 
-// The text of the expression window saved in the options file of `folder`,
-// lines separated by "\n"; empty when there is none or it is not kept.
-QString LoadSavedExpressions(const std::filesystem::path& folder);
+// The text of the expression window that the session found in the options
+// file at start-up, lines separated by "\n"; empty when there was none.
+QString SavedExpressions(const CalculatorSession& session);
 
 struct SaveOutcome {
   bool ok = true;
