@@ -119,6 +119,14 @@ class MainWindowTest : public QObject {
     QCOMPARE(FileBytes(optionsFile), before);
   }
 
+  void windowThatNeverStartedLeavesTheOptionsAlone() {
+    ProgramFolder folder;
+    WriteOptionsFile(folder, [](vr::OptionsRecord& o) { o.precision = 7; });
+    const QByteArray before = FileBytes(folder.FilePath("options.xml"));
+    { vr::CalculatorDialog dialog(folder.Path(), {}); }
+    QCOMPARE(FileBytes(folder.FilePath("options.xml")), before);
+  }
+
   void windowPlacementSurvivesARestart() {
     ProgramFolder folder;
     const QSize size(640, 480);

@@ -89,7 +89,7 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
   // options saved, without questions.
   if (QCoreApplication::instance() != nullptr) {
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
-      if (!shutDown_) ShutDown(false);
+      if (startedUp_ && !shutDown_) ShutDown(false);
     });
   }
 
@@ -113,7 +113,9 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
 }
 
 CalculatorDialog::~CalculatorDialog() {
-  if (!shutDown_) ShutDown(false);
+  // A window that never started up has read no options file; saving it would
+  // put the defaults over the user's settings.
+  if (startedUp_ && !shutDown_) ShutDown(false);
   // The session's output writes into the editor, which goes before it.
   session_->SetOutput(nullptr);
 }
@@ -146,6 +148,7 @@ void CalculatorDialog::Retranslate() {
 }
 
 void CalculatorDialog::StartUp() {
+  startedUp_ = true;
   editor_->clear();
   std::ostringstream report;
   session_->StartUp(programFolder_, report, [this] { AfterOptionsLoaded(); });
@@ -314,7 +317,7 @@ void CalculatorDialog::closeEvent(QCloseEvent* event) {
 }
 
 void CalculatorDialog::done(int result) {
-  if (!shutDown_ && !ShutDown(true)) return;
+  if (startedUp_ && !shutDown_ && !ShutDown(true)) return;
   QDialog::done(result);
 }
 

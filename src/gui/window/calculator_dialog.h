@@ -122,6 +122,7 @@ class CalculatorDialog : public QDialog {
   std::function<void(const QString&)> notify_;
   std::function<bool(const QString&)> confirmClose_;
 
+  bool startedUp_ = false;
   bool inTray_ = false;
   bool exiting_ = false;
   bool shutDown_ = false;
