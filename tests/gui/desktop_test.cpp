@@ -48,11 +48,16 @@ class DesktopTest : public QObject {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("command");
 
-    QTest::newRow("blank") << "/home/me/My Apps/vadaderivo" << "\"/home/me/My Apps/vadaderivo\"";
-    QTest::newRow("quote") << "/a\"b" << "\"/a\\\\\"b\"";
-    QTest::newRow("dollar and backtick") << "/a$b`c" << "\"/a\\\\$b\\\\`c\"";
-    QTest::newRow("backslash") << "/a\\b" << "\"/a\\\\\\\\b\"";
-    QTest::newRow("percent") << "/100%/vr" << "\"/100%%/vr\"";
+    QTest::newRow("blank") << "/home/me/My Apps/vadaderivo"
+                           << "\"/home/me/My Apps/vadaderivo\"";
+    QTest::newRow("quote") << "/a\"b"
+                           << "\"/a\\\\\"b\"";
+    QTest::newRow("dollar and backtick") << "/a$b`c"
+                                         << "\"/a\\\\$b\\\\`c\"";
+    QTest::newRow("backslash") << "/a\\b"
+                               << "\"/a\\\\\\\\b\"";
+    QTest::newRow("percent") << "/100%/vr"
+                             << "\"/100%%/vr\"";
   }
   void autostartCommandQuotesThePath() {
     QFETCH(QString, path);

@@ -33,8 +33,8 @@ bool EveryFragment(const QTextBlock& block, const std::function<bool(const QText
 
 bool IsHighlighted(const QTextBlock& block, const QColor& colour) {
   return !block.text().isEmpty() && EveryFragment(block, [&](const QTextCharFormat& f) {
-           return f.fontWeight() == QFont::Bold && f.foreground().color() == colour;
-         });
+    return f.fontWeight() == QFont::Bold && f.foreground().color() == colour;
+  });
 }
 
 bool IsNormal(const QTextBlock& block) {
@@ -75,13 +75,12 @@ class LineFlowTest : public QObject {
     QTest::newRow("caret before a closing quote")
         << "\"ab\"" << 3 << QStringList{"\"ab\"", EngineText("\"ab\""), ""} << 2;
     QTest::newRow("caret before a closing date sign")
-        << "#15.03.2024#" << 11 << QStringList{"#15.03.2024#", EngineText("#15.03.2024#"), ""}
-        << 2;
+        << "#15.03.2024#" << 11 << QStringList{"#15.03.2024#", EngineText("#15.03.2024#"), ""} << 2;
     QTest::newRow("comment") << "1+1 ## note" << -1 << QStringList{"1+1 ## note", "2", ""} << 2;
     QTest::newRow("comment only") << "## note" << -1 << QStringList{"## note", ""} << 1;
     QTest::newRow("empty line") << "" << -1 << QStringList{"", ""} << 1;
-    QTest::newRow("earlier line again")
-        << "1+1\n5*5\n" << 3 << QStringList{"1+1", "2", "", "5*5", ""} << 2;
+    QTest::newRow("earlier line again") << "1+1\n5*5\n"
+                                        << 3 << QStringList{"1+1", "2", "", "5*5", ""} << 2;
     QTest::newRow("line beyond the line buffer is cut")
         << longLine << -1 << QStringList{longLine, "128", ""} << 2;
   }
@@ -210,10 +209,14 @@ class LineFlowTest : public QObject {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("hexadecimal") << 1 << "255s" << "ff";
-    QTest::newRow("hexadecimal, whole part") << 1 << "1/2" << "0";
-    QTest::newRow("octal") << 2 << "8s" << "10";
-    QTest::newRow("binary") << 3 << "5s" << "101";
+    QTest::newRow("hexadecimal") << 1 << "255s"
+                                 << "ff";
+    QTest::newRow("hexadecimal, whole part") << 1 << "1/2"
+                                             << "0";
+    QTest::newRow("octal") << 2 << "8s"
+                           << "10";
+    QTest::newRow("binary") << 3 << "5s"
+                            << "101";
   }
   void resultsInTheDisplayBase() {
     QFETCH(int, numberBase);

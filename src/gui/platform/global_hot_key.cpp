@@ -85,9 +85,9 @@ bool GlobalHotKey::Register(std::uint16_t virtualKey, std::uint16_t modifiers) {
   const std::uint16_t mods = XModifiers(modifiers);
   bool ok = true;
   for (std::uint16_t lock : kLockVariants) {
-    xcb_generic_error_t* error = xcb_request_check(
-        conn, xcb_grab_key_checked(conn, 1, root, mods | lock, keycode, XCB_GRAB_MODE_ASYNC,
-                                   XCB_GRAB_MODE_ASYNC));
+    xcb_generic_error_t* error =
+        xcb_request_check(conn, xcb_grab_key_checked(conn, 1, root, mods | lock, keycode,
+                                                     XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
     if (error != nullptr) {
       ok = false;  // usually BadAccess: another program holds the chord
       std::free(error);
@@ -115,7 +115,8 @@ void GlobalHotKey::Unregister() {
   if (!registered_) return;
 #ifdef VR_HAVE_XCB
   auto* conn = static_cast<xcb_connection_t*>(connection_);
-  for (std::uint16_t lock : kLockVariants) xcb_ungrab_key(conn, keycode_, root_, xModifiers_ | lock);
+  for (std::uint16_t lock : kLockVariants)
+    xcb_ungrab_key(conn, keycode_, root_, xModifiers_ | lock);
   xcb_flush(conn);
 #endif
   registered_ = false;

@@ -28,8 +28,8 @@ SaveOutcome SaveOptionsFile(const std::filesystem::path& folder, CalculatorSessi
   const std::filesystem::path file = OptionsFilePath(folder);
   outcome.fileName = QString::fromStdString(file.string());
   std::string error;
-  outcome.ok = SaveOptions(file, Options(), session.Engine().Variables(),
-                           JoinExpressionLines(text), &error);
+  outcome.ok =
+      SaveOptions(file, Options(), session.Engine().Variables(), JoinExpressionLines(text), &error);
   outcome.reason = QString::fromStdString(error);
   return outcome;
 }
