@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # Runs the CLI on one case folder: input.txt on standard input, the words of
 # args.txt (if present) as arguments, and compares standard output with
 # expected.txt byte for byte. "@CASE@" in args.txt stands for the case folder.
