@@ -85,18 +85,6 @@ double TimeSeconds(const TimeParts& t) {
   return 3600.0 * t.hours + 60.0 * t.minutes + static_cast<double>(t.seconds);
 }
 
-std::string FormatTriple(const char* sep, std::int32_t a, std::int32_t b, std::int32_t c) {
-  std::string out;
-  if (a != 0) {
-    out = std::to_string(a);
-    out += sep;
-  }
-  out += std::to_string(b);
-  out += sep;
-  out += std::to_string(c);
-  return out;
-}
-
 ErrorCode FromReal(Value& v, ValueKind target) {
   const double x = v.num.real;
   const bool tooLarge = !(x <= kInt32Max);  // NaN included
@@ -147,7 +135,7 @@ ErrorCode FromFraction(Value& v, ValueKind target) {
       SecondsToTime(v, f.whole);
       return kOk;
     case ValueKind::String:
-      SetString(v, FormatTriple("\\", f.whole, f.numerator, f.denominator));
+      SetString(v, FormatTriple('\\', f.whole, f.numerator, f.denominator));
       return kOk;
     case ValueKind::Date:
       SetDateSerial(v, f.whole);
@@ -173,7 +161,7 @@ ErrorCode FromTime(Value& v, ValueKind target) {
       SetComplex(v, TimeSeconds(t), 0.0);
       return kOk;
     case ValueKind::String:
-      SetString(v, FormatTriple(":", t.hours, t.minutes, t.seconds));
+      SetString(v, FormatTriple(':', t.hours, t.minutes, t.seconds));
       return kOk;
     case ValueKind::Date:
       SetDateSerial(v, Trunc32(RoundHalfAway(t.hours / 24.0)));

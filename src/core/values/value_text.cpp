@@ -57,17 +57,6 @@ const char* SafeNumberFormat() {
   return valid ? checked.c_str() : kFallbackNumberFormat;
 }
 
-std::string FormatTriple(char sep, std::int32_t a, std::int32_t b, std::int32_t c) {
-  std::string out;
-  if (a != 0) {
-    out = std::to_string(a);
-    out += sep;
-  }
-  out += std::to_string(b);
-  out += sep;
-  out += std::to_string(c);
-  return out;
-}
 
 // "a<sep>b<sep>c" gives a, b, c; "a<sep>b" (or a lone "a") gives 0, a, b.
 void SplitTriple(std::string_view text, char sep, std::int32_t out[3]) {
@@ -253,6 +242,18 @@ void ReadDigitGroups(std::string_view s, int dateFormat, Ymd& d) {
 }
 
 }  // namespace
+
+std::string FormatTriple(char sep, std::int32_t a, std::int32_t b, std::int32_t c) {
+  std::string out;
+  if (a != 0) {
+    out = std::to_string(a);
+    out += sep;
+  }
+  out += std::to_string(b);
+  out += sep;
+  out += std::to_string(c);
+  return out;
+}
 
 std::string BuildNumberFormat(int format, int precision) {
   if (format == 0) return "%e";

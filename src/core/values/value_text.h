@@ -17,6 +17,8 @@ std::string BuildNumberFormat(int format, int precision);
 std::string FormatNumber(double x);
 
 std::string FormatValue(const Value& v);
+// "a<sep>b<sep>c", or "b<sep>c" when a is 0: the text of fractions and times.
+std::string FormatTriple(char sep, std::int32_t a, std::int32_t b, std::int32_t c);
 std::string FormatInBase(double x, int radix);
 std::string FormatDate(const DayDate& date, int dateFormat);
 Value LiteralToValue(TokenClass tokenClass, std::string_view text);
