@@ -3,6 +3,11 @@
 #include <optional>
 
 #include "engine/error_messages.h"
+#include "graphs/graph2d_model.h"
+#include "graphs/graph_command.h"
+#include "graphs/graph_command_target.h"
+#include "graphs/polar_model.h"
+#include "graphs/surface_model.h"
 #include "operations/standard_operations.h"
 #include "scripts/script_folder.h"
 #include "scripts/script_function_runner.h"
@@ -66,6 +71,12 @@ struct CalculatorSession::Impl {
   ExpressionEngine engine;
   OptionsLoadResult loadedOptions;
   std::filesystem::path startupScript;
+  GraphCommandTarget* graphTarget = nullptr;
+  // Without windows, commands are still checked the way the windows check
+  // them, so that a graph line shows the same text everywhere.
+  Graph2DModel graph2D;
+  SurfaceModel graph3D;
+  PolarModel graphPolar;
 };
 
 void CalculatorSession::Impl::LoadOptionsFile(const std::filesystem::path& folder,
@@ -97,8 +108,27 @@ void CalculatorSession::Impl::LoadUnitTables(const std::filesystem::path& folder
   LoadUnitTable(FindDataFile(folder, ExecutablePath(), "units.dat"), &report);
 }
 
-std::optional<std::string> CalculatorSession::Impl::TryGraphCommand(std::string_view) {
-  return std::nullopt;  // no graph commands are recognised yet
+std::optional<std::string> CalculatorSession::Impl::TryGraphCommand(std::string_view upperLine) {
+  std::optional<GraphCommand> command = FindGraphCommand(upperLine);
+  if (!command) return std::nullopt;
+  int code = 0;
+  if (graphTarget != nullptr) {
+    code = graphTarget->SetFromCommand(command->kind, command->argument);
+  } else {
+    switch (command->kind) {
+      case GraphKind::Graph2D:
+        code = graph2D.SetFromCommand(engine, command->argument);
+        break;
+      case GraphKind::Graph3D:
+        code = graph3D.SetFromCommand(engine, command->argument);
+        break;
+      case GraphKind::Polar:
+        code = graphPolar.SetFromCommand(engine, command->argument);
+        break;
+    }
+  }
+  if (code == 0 && graphTarget != nullptr) graphTarget->Present(command->kind);
+  return GraphCommandText(command->kind, code);
 }
 
 CalculatorSession::CalculatorSession(OutputSink* output) : impl_(std::make_unique<Impl>(output)) {
@@ -161,6 +191,8 @@ ExpressionEngine& CalculatorSession::Engine() { return impl_->engine; }
 const std::string* CalculatorSession::SavedExpressions() const {
   return impl_->loadedOptions.expressionsRead ? &impl_->loadedOptions.expressions : nullptr;
 }
+
+void CalculatorSession::SetGraphTarget(GraphCommandTarget* target) { impl_->graphTarget = target; }
 
 void CalculatorSession::SetOutput(OutputSink* output) {
   impl_->output = output;

@@ -12,6 +12,8 @@
 
 namespace vr {
 
+class GraphCommandTarget;
+
 // One engine with everything wired to it: the operations, the user functions
 // of the loaded scripts, the unit tables and the settings. The window and the
 // command-line front end both turn lines into result texts here, so the CLI
@@ -43,6 +45,9 @@ class CalculatorSession {
   // options file at start-up held one; nullptr otherwise.
   const std::string* SavedExpressions() const;
   void SetOutput(OutputSink* output);
+  // The graph windows that carry out graph command lines; nullptr (the
+  // default) checks the commands without drawing, as the CLI does.
+  void SetGraphTarget(GraphCommandTarget* target);
 
  private:
   struct Impl;

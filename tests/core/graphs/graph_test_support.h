@@ -1,0 +1,16 @@
+#pragma once
+
+#include "engine/expression_engine.h"
+#include "operations/standard_operations.h"
+#include "settings/options_record.h"
+
+namespace vr::test {
+
+// An engine with the standard operations and default settings restored
+// after each test.
+struct GraphEngine {
+  ScopedOptions options;
+  ExpressionEngine engine{EngineServices{&StandardOperations(), nullptr}};
+};
+
+}  // namespace vr::test
