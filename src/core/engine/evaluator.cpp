@@ -112,9 +112,35 @@ ErrorCode RunFunction(ExpressionEngine& engine, ValueStack& stack, const Token& 
   return code;
 }
 
+// What `target = top` does when the evaluation ends with a Real popped
+// from the stack.
+void StoreReal(Value& target, double number) {
+  target.kind = ValueKind::Real;
+  target.name.clear();
+  target.num.real = number;
+}
+
 }  // namespace
 
 ErrorCode ExpressionEngine::EvaluatePostfix(Value& result) {
+  if (useNumericProgram) {
+    double number = 0.0;
+    const ErrorCode code = program_.Run(postfix_, services_.operations, variables_, number);
+    if (code != kNotReal) {
+      // As the general evaluator leaves things: the result and the last
+      // result are written only on success.
+      stack_.Clear();
+      solveFlag = false;
+      if (code != kOk) return code;
+      StoreReal(result, number);
+      StoreReal(lastResult, number);
+      return kOk;
+    }
+  }
+  return EvaluateGeneral(result);
+}
+
+ErrorCode ExpressionEngine::EvaluateGeneral(Value& result) {
   // One stack per engine, emptied here: the engine never evaluates inside
   // its own evaluation (eval, root and user functions use engines of their
   // own), so reusing it spares an allocation per evaluation.

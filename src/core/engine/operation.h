@@ -28,6 +28,10 @@ using Operation = ErrorCode (*)(const OperationCall& call);
 struct OperationEntry {
   Operation run = nullptr;
   int extra = 0;
+  // On Real operands the operation computes what the Real rule of its
+  // operator or built-in (engine/real_rules.h) computes, so the engine's
+  // numeric program may stand in for it.
+  bool realRule = false;
 };
 
 // The evaluator knows the operations only through this table, handed to the

@@ -49,6 +49,7 @@ bool MakeOperandValue(Token& token) {
 }  // namespace
 
 ErrorCode ExpressionEngine::ToPostfix() {
+  program_.Forget();
   postfix_.clear();
   operatorStack_.clear();
   postfix_.reserve(tokens_.size());

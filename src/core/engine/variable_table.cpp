@@ -10,6 +10,7 @@ VariableTable::VariableTable(const VariableTable& other) { *this = other; }
 
 VariableTable& VariableTable::operator=(const VariableTable& other) {
   if (this == &other) return *this;
+  ++generation_;
   entries_.clear();
   entries_.reserve(other.entries_.size());
   for (const auto& e : other.entries_) entries_.push_back(std::make_unique<VariableEntry>(*e));
@@ -25,6 +26,7 @@ VariableEntry& VariableTable::Set(std::string_view name, const Value& value) {
   entry->name = std::string(name);
   entry->value = value;
   entries_.push_back(std::move(entry));
+  ++generation_;
   return *entries_.back();
 }
 
@@ -44,10 +46,14 @@ bool VariableTable::Remove(std::string_view name) {
                          [&](const auto& e) { return EqualsIgnoreCase(e->name, name); });
   if (it == entries_.end()) return false;
   entries_.erase(it);
+  ++generation_;
   return true;
 }
 
-void VariableTable::Clear() { entries_.clear(); }
+void VariableTable::Clear() {
+  entries_.clear();
+  ++generation_;
+}
 
 VariableEntry* VariableTable::At(int index) {
   if (index < 0 || index >= Count()) return nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -35,8 +36,13 @@ class VariableTable {
   VariableEntry* At(int index);
   const VariableEntry* At(int index) const;
 
+  // Changes whenever an entry is added or removed (not when a value is
+  // replaced), so that a binding to entries can tell it is still good.
+  std::uint64_t Generation() const { return generation_; }
+
  private:
   std::vector<std::unique_ptr<VariableEntry>> entries_;
+  std::uint64_t generation_ = 0;
 };
 
 }  // namespace vr

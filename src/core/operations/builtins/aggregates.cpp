@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/real_rules.h"
 #include "engine/value_stack.h"
 #include "operations/builtins/builtin_support.h"
 #include "operations/operands.h"
@@ -52,7 +53,7 @@ ErrorCode MinMax(const OperationCall& call) {
       case ValueKind::Date: return kInvalidDateOperation;
       default: return FailNamed(kNotForComplex, name);
     }
-    if (min ? b < a : b > a) best = next;
+    if (ReplacesBest(min, a, b)) best = next;
   }
   return PushResult(call, best);
 }
@@ -90,7 +91,7 @@ ErrorCode InlineIf(const OperationCall& call) {
   } else {
     condition = RealNumber(c);
   }
-  return PushResult(call, Trunc32(condition) != 0 ? params[1] : params[2]);
+  return PushResult(call, IsTrueCondition(condition) ? params[1] : params[2]);
 }
 
 ErrorCode GetType(const OperationCall& call) {
@@ -111,11 +112,11 @@ ErrorCode GetType(const OperationCall& call) {
 }
 
 constexpr BuiltinRow kRows[] = {
-    {kFnMin, MinMax, 1},
-    {kFnMax, MinMax, 0},
+    {kFnMin, MinMax, 1, true},
+    {kFnMax, MinMax, 0, true},
     {kFnAvga, Mean, kFnAvga},
     {kFnAvgg, Mean, kFnAvgg},
-    {kFnIif, InlineIf, 0},
+    {kFnIif, InlineIf, 0, true},
     {kFnGetType, GetType, 0},
 };
 

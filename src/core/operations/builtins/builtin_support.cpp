@@ -4,20 +4,13 @@
 
 #include "engine/value_stack.h"
 #include "operations/operands.h"
-#include "settings/options_record.h"
 #include "values/value_conversion.h"
 
 namespace vr {
 
-namespace {
-
-constexpr double kPi = 3.141592653589793;
-
-}  // namespace
-
 void InstallBuiltins(OperationTable& table, std::span<const BuiltinRow> rows) {
   for (const BuiltinRow& row : rows) {
-    table.builtins[static_cast<std::size_t>(row.index)] = OperationEntry{row.run, row.extra};
+    table.builtins[static_cast<std::size_t>(row.index)] = OperationEntry{row.run, row.extra, row.realRule};
   }
 }
 
@@ -66,9 +59,5 @@ ErrorCode PushComplex(const OperationCall& call, std::complex<double> z) {
 ErrorCode PushReal(const OperationCall& call, double x) {
   return PushResult(call, Value::MakeReal(x));
 }
-
-double AngleToRadians(double x) { return Options().radian != 0 ? x : x * (kPi / 180); }
-
-double RadiansToAngle(double x) { return Options().radian != 0 ? x : x * (180 / kPi); }
 
 }  // namespace vr

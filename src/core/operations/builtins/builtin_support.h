@@ -9,12 +9,14 @@
 
 namespace vr {
 
-// One row of a family's table: the built-in index, its operation and the
-// fixed variant argument the operation receives.
+// One row of a family's table: the built-in index, its operation, the fixed
+// variant argument the operation receives, and whether on one Real
+// parameter it computes just its Real rule (engine/real_rules.h).
 struct BuiltinRow {
   int index;
   Operation run;
   int extra;
+  bool realRule = false;
 };
 
 void InstallBuiltins(OperationTable& table, std::span<const BuiltinRow> rows);
@@ -58,10 +60,5 @@ std::string TextOf(Value v);
 ErrorCode PushComplex(const OperationCall& call, std::complex<double> z);
 
 ErrorCode PushReal(const OperationCall& call, double x);
-
-// Angles of sin, cos and tan go in, and those of asin, acos and atan come
-// out, in degrees unless the "Radian" setting is on.
-double AngleToRadians(double x);
-double RadiansToAngle(double x);
 
 }  // namespace vr

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "engine/real_rules.h"
 #include "operations/builtins/builtin_support.h"
 #include "operations/operands.h"
 #include "values/value_conversion.h"
@@ -24,12 +25,10 @@ ErrorCode Logarithm(const OperationCall& call) {
   if (x.kind != ValueKind::Complex) {
     if (ErrorCode e = RejectTextAndDate(x)) return e;
     const double r = RealNumber(x);
-    if (r < 0) {
-      x = Value::MakeComplex(r, 0.0);
-    } else {
-      if (r == 0) return kLogarithmOfZero;
-      return PushReal(call, common ? std::log10(r) : std::log(r));
-    }
+    double y = 0.0;
+    const ErrorCode e = RealLogarithm(r, common, y);
+    if (e != kNotReal) return e != kOk ? e : PushReal(call, y);
+    x = Value::MakeComplex(r, 0.0);
   }
   if (common) return FailNamed(kNotForComplex, "log");
   return PushComplex(call, std::log(Complex(x.num.complex.re, x.num.complex.im)));
@@ -42,9 +41,8 @@ ErrorCode Exponential(const OperationCall& call) {
     return PushComplex(call, std::exp(Complex(x.num.complex.re, x.num.complex.im)));
   }
   if (ErrorCode e = RejectTextAndDate(x)) return e;
-  const double r = RealNumber(x);
-  const double y = std::exp(r);
-  if (std::isinf(y) && !std::isinf(r)) return kFloatingPointOverflow;
+  double y = 0.0;
+  if (ErrorCode e = RealExponential(RealNumber(x), y)) return e;
   return PushReal(call, y);
 }
 
@@ -53,7 +51,8 @@ ErrorCode SquareRoot(const OperationCall& call) {
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
   if (x.kind != ValueKind::Complex) {
     const double r = RealNumber(x);
-    if (!(r < 0)) return PushReal(call, std::sqrt(r));
+    double y = 0.0;
+    if (RealSquareRoot(r, y) == kOk) return PushReal(call, y);
     x = Value::MakeComplex(r, 0.0);
   }
   const double re = x.num.complex.re;
@@ -116,13 +115,7 @@ ErrorCode Odd(const OperationCall& call) {
   if (x.kind == ValueKind::Date) return PushReal(call, x.date.Day() % 2 != 0 ? 1.0 : 0.0);
   if (x.kind == ValueKind::Complex) return FailNamed(kNotForComplex, "odd");
   if (x.kind == ValueKind::String) return kInvalidStringOperation;
-  return PushReal(call, (Trunc32(RealNumber(x)) & 1) != 0 ? 1.0 : 0.0);
-}
-
-// The fractional part keeps the sign of x: frac(-2.75) is -0.75.
-double FractionalPart(double x) {
-  double whole = 0.0;
-  return std::modf(x, &whole);
+  return PushReal(call, OddTruth(RealNumber(x)));
 }
 
 ErrorCode FractionalPartOp(const OperationCall& call) {
@@ -150,15 +143,15 @@ ErrorCode Conjugate(const OperationCall& call) {
 }
 
 constexpr BuiltinRow kRows[] = {
-    {kFnLn, Logarithm, 0},
-    {kFnLog, Logarithm, 10},
-    {kFnExp, Exponential, 0},
-    {kFnSqrt, SquareRoot, 0},
-    {kFnSqr, Square, 0},
-    {kFnAbs, AbsoluteValue, 0},
-    {kFnOdd, Odd, 0},
-    {kFnFrac, FractionalPartOp, 0},
-    {kFnConj, Conjugate, 0},
+    {kFnLn, Logarithm, 0, true},
+    {kFnLog, Logarithm, 10, true},
+    {kFnExp, Exponential, 0, true},
+    {kFnSqrt, SquareRoot, 0, true},
+    {kFnSqr, Square, 0, true},
+    {kFnAbs, AbsoluteValue, 0, true},
+    {kFnOdd, Odd, 0, true},
+    {kFnFrac, FractionalPartOp, 0, true},
+    {kFnConj, Conjugate, 0, true},
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "engine/real_rules.h"
 #include "operations/builtins/builtin_support.h"
 #include "operations/operands.h"
 #include "values/value_conversion.h"
@@ -12,25 +13,18 @@ namespace vr {
 
 namespace {
 
+// The modes of RoundByMode.
 enum RoundingMode : int { kNearest = 0, kUp = 1, kDown = 2 };
-
-double RoundBy(int mode, double x) {
-  switch (mode) {
-    case kUp: return std::ceil(x);
-    case kDown: return std::floor(x);
-    default: return RoundHalfAway(x);
-  }
-}
 
 // extra: the rounding mode.
 ErrorCode Rounding(const OperationCall& call) {
   Value x;
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
   switch (x.kind) {
-    case ValueKind::Real: x.num.real = RoundBy(call.extra, x.num.real); break;
+    case ValueKind::Real: x.num.real = RoundByMode(call.extra, x.num.real); break;
     case ValueKind::Complex:
-      x.num.complex.re = RoundBy(call.extra, x.num.complex.re);
-      x.num.complex.im = RoundBy(call.extra, x.num.complex.im);
+      x.num.complex.re = RoundByMode(call.extra, x.num.complex.re);
+      x.num.complex.im = RoundByMode(call.extra, x.num.complex.im);
       break;
     case ValueKind::Date: x.date.serial = RoundHalfAway(x.date.serial); break;
     default: break;
@@ -39,9 +33,9 @@ ErrorCode Rounding(const OperationCall& call) {
 }
 
 constexpr BuiltinRow kRows[] = {
-    {kFnRound, Rounding, kNearest},
-    {kFnCeil, Rounding, kUp},
-    {kFnFloor, Rounding, kDown},
+    {kFnRound, Rounding, kNearest, true},
+    {kFnCeil, Rounding, kUp, true},
+    {kFnFloor, Rounding, kDown, true},
 };
 
 }  // namespace

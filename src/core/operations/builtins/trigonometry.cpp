@@ -5,6 +5,7 @@
 #include <cmath>
 #include <complex>
 
+#include "engine/real_rules.h"
 #include "operations/builtins/builtin_support.h"
 #include "operations/operands.h"
 
@@ -16,6 +17,11 @@ using Complex = std::complex<double>;
 
 Complex ComplexOf(const Value& v) { return {v.num.complex.re, v.num.complex.im}; }
 
+// The Real answer of a rule, or its error.
+ErrorCode PushRealRule(const OperationCall& call, ErrorCode e, double y) {
+  return e != kOk ? e : PushReal(call, y);
+}
+
 // extra: 1 for sin, 0 for cos.
 ErrorCode SineCosine(const OperationCall& call) {
   Value x;
@@ -26,8 +32,8 @@ ErrorCode SineCosine(const OperationCall& call) {
     return PushComplex(call, sine ? std::sin(z) : std::cos(z));
   }
   if (ErrorCode e = RejectTextAndDate(x)) return e;
-  const double a = AngleToRadians(RealNumber(x));
-  return PushReal(call, sine ? std::sin(a) : std::cos(a));
+  double y = 0.0;
+  return PushRealRule(call, RealSineCosine(RealNumber(x), sine, y), y);
 }
 
 ErrorCode Tangent(const OperationCall& call) {
@@ -35,11 +41,8 @@ ErrorCode Tangent(const OperationCall& call) {
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
   if (x.kind == ValueKind::Complex) return PushComplex(call, std::tan(ComplexOf(x)));
   if (ErrorCode e = RejectTextAndDate(x)) return e;
-  const double a = AngleToRadians(RealNumber(x));
-  // Only an exact zero counts: the cosine of a rounded pi/2 is not one, so
-  // tan(90) in degrees is a huge number rather than an error.
-  if (std::cos(a) == 0.0) return kDivisionByZero;
-  return PushReal(call, std::tan(a));
+  double y = 0.0;
+  return PushRealRule(call, RealTangent(RealNumber(x), y), y);
 }
 
 // extra: 1 for asin, 0 for acos. Outside [-1, 1] the answer is complex.
@@ -52,7 +55,8 @@ ErrorCode ArcSineCosine(const OperationCall& call) {
     z = ComplexOf(x);
   } else {
     const double r = RealNumber(x);
-    if (!(std::fabs(r) > 1)) return PushReal(call, RadiansToAngle(sine ? std::asin(r) : std::acos(r)));
+    double y = 0.0;
+    if (RealArcSineCosine(r, sine, y) == kOk) return PushReal(call, y);
     z = Complex(r, 0.0);
   }
   return PushComplex(call, sine ? std::asin(z) : std::acos(z));
@@ -63,7 +67,8 @@ ErrorCode ArcTangent(const OperationCall& call) {
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
   if (x.kind == ValueKind::Complex) return PushComplex(call, std::atan(ComplexOf(x)));
   if (ErrorCode e = RejectTextAndDate(x)) return e;
-  return PushReal(call, RadiansToAngle(std::atan(RealNumber(x))));
+  double y = 0.0;
+  return PushRealRule(call, RealArcTangent(RealNumber(x), y), y);
 }
 
 // extra: the built-in index of sinh, cosh or tanh.
@@ -79,20 +84,12 @@ ErrorCode Hyperbolic(const OperationCall& call) {
     }
   }
   if (ErrorCode e = RejectTextAndDate(x)) return e;
-  const double r = RealNumber(x);
   double y = 0.0;
-  switch (call.extra) {
-    case kFnSinh: y = std::sinh(r); break;
-    case kFnCosh: y = std::cosh(r); break;
-    default: y = std::tanh(r); break;
-  }
-  if (std::isinf(y) && !std::isinf(r)) return kFloatingPointOverflow;
-  return PushReal(call, y);
+  return PushRealRule(call, RealHyperbolic(RealNumber(x), call.extra, y), y);
 }
 
-// extra: 1 for asinh, 0 for acosh. The real formula is tried first; where
-// it has no finite value (acosh below 1, cancellation in asinh of a large
-// negative number) the complex function answers.
+// extra: 1 for asinh, 0 for acosh. Where the real formula has no finite
+// value the complex function answers.
 ErrorCode InverseHyperbolic(const OperationCall& call) {
   Value x;
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
@@ -102,8 +99,8 @@ ErrorCode InverseHyperbolic(const OperationCall& call) {
     z = ComplexOf(x);
   } else {
     const double r = RealNumber(x);
-    const double y = sine ? std::log(r + std::sqrt(r * r + 1)) : std::log(r + std::sqrt(r * r - 1));
-    if (std::isfinite(y)) return PushReal(call, y);
+    double y = 0.0;
+    if (RealInverseHyperbolic(r, sine, y) == kOk) return PushReal(call, y);
     z = Complex(r, 0.0);
   }
   return PushComplex(call, sine ? std::asinh(z) : std::acosh(z));
@@ -113,24 +110,23 @@ ErrorCode InverseHyperbolicTangent(const OperationCall& call) {
   Value x;
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
   if (x.kind == ValueKind::Complex) return PushComplex(call, std::atanh(ComplexOf(x)));
-  const double r = RealNumber(x);
-  if (r == 1.0 || r == -1.0) return kFloatingPointOverflow;
-  return PushReal(call, 0.5 * std::log((1 + r) / (1 - r)));
+  double y = 0.0;
+  return PushRealRule(call, RealInverseHyperbolicTangent(RealNumber(x), y), y);
 }
 
 constexpr BuiltinRow kRows[] = {
-    {kFnSin, SineCosine, 1},
-    {kFnCos, SineCosine, 0},
-    {kFnTan, Tangent, 0},
-    {kFnAsin, ArcSineCosine, 1},
-    {kFnAcos, ArcSineCosine, 0},
-    {kFnAtan, ArcTangent, 0},
-    {kFnSinh, Hyperbolic, kFnSinh},
-    {kFnCosh, Hyperbolic, kFnCosh},
-    {kFnTanh, Hyperbolic, kFnTanh},
-    {kFnAsinh, InverseHyperbolic, 1},
-    {kFnAcosh, InverseHyperbolic, 0},
-    {kFnAtanh, InverseHyperbolicTangent, 0},
+    {kFnSin, SineCosine, 1, true},
+    {kFnCos, SineCosine, 0, true},
+    {kFnTan, Tangent, 0, true},
+    {kFnAsin, ArcSineCosine, 1, true},
+    {kFnAcos, ArcSineCosine, 0, true},
+    {kFnAtan, ArcTangent, 0, true},
+    {kFnSinh, Hyperbolic, kFnSinh, true},
+    {kFnCosh, Hyperbolic, kFnCosh, true},
+    {kFnTanh, Hyperbolic, kFnTanh, true},
+    {kFnAsinh, InverseHyperbolic, 1, true},
+    {kFnAcosh, InverseHyperbolic, 0, true},
+    {kFnAtanh, InverseHyperbolicTangent, 0, true},
 };
 
 }  // namespace

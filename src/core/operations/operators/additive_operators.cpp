@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "engine/real_rules.h"
 #include "engine/value_stack.h"
 #include "operations/operands.h"
 #include "operations/operators/binary_operation.h"
@@ -19,10 +20,7 @@ std::int32_t NegateSaturated(std::int32_t x) {
   return x == std::numeric_limits<std::int32_t>::min() ? std::numeric_limits<std::int32_t>::max() : -x;
 }
 
-ErrorCode NegateNumber(Value& v, int) {
-  v.num.real = -v.num.real;
-  return kOk;
-}
+ErrorCode NegateNumber(Value& v, int) { return RealNegate(v.num.real, v.num.real); }
 
 ErrorCode NegateFractionRule(Value& v, int) {
   return NegateFraction(v.num.fraction, v.num.fraction);
@@ -59,12 +57,11 @@ constexpr KindRules<UnaryRule> kNegateRules{
 // ---- Addition -------------------------------------------------------------
 
 ErrorCode AddReal(Value& left, const Value& right, int) {
-  left.num.real += right.num.real;
-  return kOk;
+  return RealAdd(left.num.real, right.num.real, left.num.real);
 }
 
 ErrorCode AddInteger(Value& left, const Value& right, int) {
-  left.num.real += right.num.real;
+  RealAdd(left.num.real, right.num.real, left.num.real);
   if (left.num.real >= kInt32Limit) left.kind = ValueKind::Real;
   return kOk;
 }

@@ -3,6 +3,7 @@
 #include <compare>
 
 #include "engine/operator_code.h"
+#include "engine/real_rules.h"
 #include "operations/operands.h"
 #include "operations/operators/binary_operation.h"
 #include "operations/operators/operator_families.h"
@@ -25,7 +26,13 @@ ErrorCode EqualityRule(Value& left, const Value& right, int notEqual) {
   return kOk;
 }
 
-bool NumbersEqual(const Value& a, const Value& b) { return a.num.real == b.num.real; }
+ErrorCode EqualNumbers(Value& left, const Value& right, int notEqual) {
+  double truth;
+  RealEqual(left.num.real, right.num.real, notEqual != 0, truth);
+  StoreTruth(left, truth != 0.0);
+  return kOk;
+}
+
 bool FractionsEqual(const Value& a, const Value& b) {
   return FractionToDouble(a.num.fraction) == FractionToDouble(b.num.fraction);
 }
@@ -45,8 +52,8 @@ bool NeverEqual(const Value&, const Value&) { return false; }
 
 constexpr KindRules<BinaryRule> kEqualityRules{
     {
-        {ValueKind::Real, EqualityRule<NumbersEqual>},
-        {ValueKind::Integer, EqualityRule<NumbersEqual>},
+        {ValueKind::Real, EqualNumbers},
+        {ValueKind::Integer, EqualNumbers},
         {ValueKind::Fraction, EqualityRule<FractionsEqual>},
         {ValueKind::Time, EqualityRule<TimesEqual>},
         {ValueKind::Complex, EqualityRule<ComplexEqual>},
@@ -61,20 +68,18 @@ constexpr KindRules<BinaryRule> kEqualityRules{
 
 template <std::partial_ordering (*Order)(const Value&, const Value&)>
 ErrorCode OrderingRule(Value& left, const Value& right, int code) {
-  const std::partial_ordering order = Order(left, right);
-  bool truth = false;
-  switch (code) {
-    case kOpLess: truth = order < 0; break;
-    case kOpGreater: truth = order > 0; break;
-    case kOpLessEqual: truth = order <= 0; break;
-    case kOpGreaterEqual: truth = order >= 0; break;
-    default: return kErrorInExpression;
-  }
-  StoreTruth(left, truth);
+  double truth;
+  if (ErrorCode e = TruthOfOrder(Order(left, right), code, truth)) return e;
+  StoreTruth(left, truth != 0.0);
   return kOk;
 }
 
-std::partial_ordering OrderNumbers(const Value& a, const Value& b) { return a.num.real <=> b.num.real; }
+ErrorCode OrderNumbers(Value& left, const Value& right, int code) {
+  double truth;
+  if (ErrorCode e = RealOrder(left.num.real, right.num.real, code, truth)) return e;
+  StoreTruth(left, truth != 0.0);
+  return kOk;
+}
 std::partial_ordering OrderFractions(const Value& a, const Value& b) {
   return FractionToDouble(a.num.fraction) <=> FractionToDouble(b.num.fraction);
 }
@@ -97,8 +102,8 @@ std::partial_ordering Unordered(const Value&, const Value&) { return std::partia
 
 constexpr KindRules<BinaryRule> kOrderingRules{
     {
-        {ValueKind::Real, OrderingRule<OrderNumbers>},
-        {ValueKind::Integer, OrderingRule<OrderNumbers>},
+        {ValueKind::Real, OrderNumbers},
+        {ValueKind::Integer, OrderNumbers},
         {ValueKind::Fraction, OrderingRule<OrderFractions>},
         {ValueKind::Time, OrderingRule<OrderTimes>},
         {ValueKind::Complex, OrderingRule<OrderComplex>},

@@ -16,34 +16,36 @@ constexpr KindRules<ErrorCode> kIntegerKinds{
     },
     kNotForInteger};
 
-ErrorCode Check(ErrorCode byKind, bool whole, const char* name) {
-  const ErrorCode e = byKind == kOk && !whole ? kNotForInteger : byKind;
+// A refusal; only the one for numbers that are not whole names the operation.
+ErrorCode Refuse(ErrorCode e, const char* name) {
   return e == kNotForInteger ? FailNamed(e, name) : e;
 }
 
 }  // namespace
 
-ErrorCode RunIntegerBinary(const OperationCall& call, const char* name, IntegerCombine combine) {
+ErrorCode RunIntegerBinary(const OperationCall& call, const char* name, WholeCombine combine) {
   Value left;
   Value right;
   if (ErrorCode e = PopBinary(call, left, right)) return e;
   const ValueKind kind = UnifyOperands(left, right);
-  const ErrorCode byKind = kIntegerKinds.For(kind);
-  const bool whole = byKind == kOk && IsInteger(left.num.real) && IsInteger(right.num.real);
-  if (ErrorCode e = Check(byKind, whole, name)) return e;
-  left.num.real = combine(Trunc32(left.num.real), Trunc32(right.num.real), call.extra);
+  if (ErrorCode e = kIntegerKinds.For(kind)) return Refuse(e, name);
+  double result;
+  if (ErrorCode e = RealWholeBinary(left.num.real, right.num.real, combine, call.extra, result)) {
+    return Refuse(e, name);
+  }
+  left.num.real = result;
   return PushResult(call, left);
 }
 
-ErrorCode RunIntegerUnary(const OperationCall& call, const char* name, IntegerApply apply,
+ErrorCode RunIntegerUnary(const OperationCall& call, const char* name, WholeApply apply,
                           bool resolve) {
   Value operand;
   if (ErrorCode e = RequireOperands(call, 1)) return e;
   if (ErrorCode e = resolve ? PopOperand(call, operand) : PopRaw(call, operand)) return e;
-  const ErrorCode byKind = kIntegerKinds.For(operand.kind);
-  const bool whole = byKind == kOk && IsInteger(operand.num.real);
-  if (ErrorCode e = Check(byKind, whole, name)) return e;
-  operand.num.real = apply(Trunc32(operand.num.real));
+  if (ErrorCode e = kIntegerKinds.For(operand.kind)) return Refuse(e, name);
+  double result;
+  if (ErrorCode e = RealWholeUnary(operand.num.real, apply, result)) return Refuse(e, name);
+  operand.num.real = result;
   return PushResult(call, operand);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/operation.h"
+#include "engine/real_rules.h"
 
 namespace vr {
 
@@ -12,16 +13,13 @@ namespace vr {
 // kind. A text gives kInvalidStringOperation, a date kInvalidDateOperation,
 // anything else kNotForInteger with `name` as the message's operation name.
 
-using IntegerCombine = double (*)(std::int32_t left, std::int32_t right, int variant);
-using IntegerApply = double (*)(std::int32_t operand);
-
 // Binary: both operands resolved and brought to one kind first, the left one
 // leading; `variant` is the call's extra argument.
-ErrorCode RunIntegerBinary(const OperationCall& call, const char* name, IntegerCombine combine);
+ErrorCode RunIntegerBinary(const OperationCall& call, const char* name, WholeCombine combine);
 
 // Unary; `resolve` false leaves a variable reference unresolved, which then
 // fails like any other operand that is not a number.
-ErrorCode RunIntegerUnary(const OperationCall& call, const char* name, IntegerApply apply,
+ErrorCode RunIntegerUnary(const OperationCall& call, const char* name, WholeApply apply,
                           bool resolve);
 
 }  // namespace vr

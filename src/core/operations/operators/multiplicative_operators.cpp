@@ -4,6 +4,7 @@
 #include <complex>
 #include <cstdint>
 
+#include "engine/real_rules.h"
 #include "engine/value_stack.h"
 #include "operations/operands.h"
 #include "operations/operators/binary_operation.h"
@@ -30,13 +31,11 @@ void StoreComplex(Value& v, std::complex<double> z) {
 // ---- Multiplication --------------------------------------------------------
 
 ErrorCode MultiplyReal(Value& left, const Value& right, int) {
-  left.num.real *= right.num.real;
-  return std::isfinite(left.num.real) ? kOk : kFloatingPointOverflow;
+  return RealMultiply(left.num.real, right.num.real, left.num.real);
 }
 
 ErrorCode MultiplyInteger(Value& left, const Value& right, int) {
-  left.num.real *= right.num.real;
-  if (!std::isfinite(left.num.real)) return kFloatingPointOverflow;
+  if (ErrorCode e = RealMultiply(left.num.real, right.num.real, left.num.real)) return e;
   if (left.num.real >= kInt32Limit) left.kind = ValueKind::Real;
   return kOk;
 }
@@ -70,9 +69,7 @@ constexpr KindRules<BinaryRule> kMultiplyRules{
 // ---- Division ----------------------------------------------------------------
 
 ErrorCode DivideReal(Value& left, const Value& right, int) {
-  if (right.num.real == 0.0) return kDivisionByZero;
-  left.num.real /= right.num.real;
-  return std::isfinite(left.num.real) ? kOk : kFloatingPointOverflow;
+  return RealDivide(left.num.real, right.num.real, left.num.real);
 }
 
 ErrorCode DivideInteger(Value& left, const Value& right, int) {
@@ -151,10 +148,9 @@ ErrorCode RemainderOperation(const OperationCall& call) {
   if (ErrorCode e = PopBinary(call, left, right)) return e;
   if (ErrorCode e = ConvertValue(left, ValueKind::Real)) return e;
   if (ErrorCode e = ConvertValue(right, ValueKind::Real)) return e;
-  const std::int64_t a = Trunc32(RoundHalfAway(left.num.real));
-  const std::int64_t b = Trunc32(RoundHalfAway(right.num.real));
-  if (b == 0) return kDivisionByZero;
-  return PushResult(call, Value::MakeReal(static_cast<double>(a % b)));
+  double remainder;
+  if (ErrorCode e = RealRemainder(left.num.real, right.num.real, remainder)) return e;
+  return PushResult(call, Value::MakeReal(remainder));
 }
 
 }  // namespace vr

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/real_rules.h"
 #include "operations/operands.h"
 #include "operations/operators/kind_rules.h"
 #include "operations/operators/operator_families.h"
@@ -65,7 +66,9 @@ ErrorCode PercentOfOperation(const OperationCall& call) {
   double left;
   double right;
   if (ErrorCode e = PopPercentOperands(call, kPercentOfRefusals, left, right)) return e;
-  return PushResult(call, Value::MakeReal(left * right / 100));
+  double result;
+  RealPercentOf(left, right, result);
+  return PushResult(call, Value::MakeReal(result));
 }
 
 // right as a percentage of left.
@@ -73,9 +76,8 @@ ErrorCode PercentRatioOperation(const OperationCall& call) {
   double left;
   double right;
   if (ErrorCode e = PopPercentOperands(call, kRatioRefusals, left, right)) return e;
-  if (left == 0) return kDivisionByZero;
-  const double ratio = right / left * 100;
-  if (!std::isfinite(ratio)) return kFloatingPointOverflow;
+  double ratio;
+  if (ErrorCode e = RealPercentRatio(left, right, ratio)) return e;
   return PushResult(call, Value::MakeReal(ratio));
 }
 
@@ -84,13 +86,8 @@ ErrorCode PercentChangeOperation(const OperationCall& call) {
   Value a;
   Value b;
   if (ErrorCode e = PopBinary(call, a, b)) return e;
-  const double left = AsReal(a);
-  const double right = AsReal(b);
-  double result = 0.0;
-  if (left != 0) {
-    const double change = left * right / 100;
-    result = call.extra ? left + change : left - change;
-  }
+  double result;
+  RealPercentChange(AsReal(a), AsReal(b), call.extra != 0, result);
   return PushResult(call, Value::MakeReal(result));
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <complex>
 
+#include "engine/real_rules.h"
 #include "operations/operands.h"
 #include "operations/operators/binary_operation.h"
 #include "operations/operators/operator_families.h"
@@ -15,23 +16,10 @@ bool IsFinite(std::complex<double> z) { return std::isfinite(z.real()) && std::i
 
 // ---- Power ---------------------------------------------------------------------
 
-// Powers go through the logarithm for every exponent, whole or not, so that
-// the digits of a result do not depend on whether the exponent is whole.
-// A negative base is allowed only with a whole exponent, whose parity gives
-// the sign.
+// Whole numbers too: their powers are Reals.
 ErrorCode PowerReal(Value& left, const Value& right, int) {
-  const double base = left.num.real;
-  const double exponent = right.num.real;
   double result;
-  if (base >= 0) {
-    result = std::exp(std::log(base) * exponent);
-  } else {
-    double whole;
-    if (std::modf(exponent, &whole) != 0.0) return kNegativePowerBase;
-    result = std::exp(std::log(-base) * exponent);
-    if (std::fmod(std::fabs(whole), 2.0) == 1.0) result = -result;
-  }
-  if (!std::isfinite(result)) return kFloatingPointOverflow;
+  if (ErrorCode e = RealPower(left.num.real, right.num.real, result)) return e;
   left.kind = ValueKind::Real;
   left.num.real = result;
   return kOk;
@@ -68,21 +56,7 @@ constexpr KindRules<BinaryRule> kPowerRules{
 
 // ---- Factorial -----------------------------------------------------------------
 
-// 170! is the first factorial beyond the range of a double.
-constexpr double kFactorialLimit = 170.0;
-
-ErrorCode FactorialNumber(Value& v, int) {
-  const double n = v.num.real;
-  if (!IsInteger(n) || n < 0) return kFactorialDomain;
-  if (n >= kFactorialLimit) return kFloatingPointOverflow;
-  double product = 1.0;
-  if (n >= 2) {
-    product = 2.0;
-    for (double k = n; k >= 3; --k) product *= k;
-  }
-  v.num.real = product;
-  return kOk;
-}
+ErrorCode FactorialNumber(Value& v, int) { return RealFactorial(v.num.real, v.num.real); }
 
 ErrorCode FactorialDomainRule(Value&, int) { return kFactorialDomain; }
 

@@ -7,8 +7,10 @@
 namespace vr {
 
 void RegisterArithmeticOperators(OperationTable& table) {
+  // On Real operands every operator but the assignment computes just its
+  // Real rule (engine/real_rules.h).
   auto set = [&table](int code, Operation run, int extra = 0) {
-    table.operators[static_cast<std::size_t>(code)] = {run, extra};
+    table.operators[static_cast<std::size_t>(code)] = {run, extra, code != kOpAssign};
   };
   set(kOpUnaryMinus, NegateOperation);
   set(kOpAdd, AddOperation);

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/operation.h"
+#include "engine/real_rules.h"
+#include "engine/token.h"
+#include "engine/variable_table.h"
+#include "values/error_code.h"
+
+namespace vr {
+
+// A postfix list compiled, where it can be, into a flat program over
+// doubles, for lines that are evaluated many times (graphs, root, integral).
+// It covers lines whose operands are Real literals, named constants with a
+// Real value and variables, and whose operators and functions have a Real
+// rule in engine/real_rules.h; the operations use the same rules, so a run
+// of the program gives the number the general evaluator would give.
+//
+// A run answers when the general evaluator would give a Real, or one of the
+// errors that name nothing (division by zero, overflow...), at the same
+// step. As soon as a variable does not hold a Real, or a step meets a result
+// of another kind or an error that names something, it gives up, having
+// changed nothing, and the general evaluator answers instead.
+class NumericProgram {
+ public:
+  NumericProgram() = default;
+  NumericProgram(const NumericProgram&) = delete;
+  NumericProgram& operator=(const NumericProgram&) = delete;
+
+  // Drops the program; the next run compiles the postfix list it is given.
+  void Forget() { state_ = State::Unknown; }
+
+  // kOk with the result of the line, the error the general evaluator would
+  // return, or kNotReal when the general evaluator must answer. Only
+  // operations that the table marks as following their Real rule are
+  // compiled; the variables are those the line reads.
+  ErrorCode Run(const std::vector<Token>& postfix, const OperationTable* table,
+                VariableTable& variables, double& result);
+
+ private:
+  enum class State : std::uint8_t { Unknown, Compiled, Refused };
+
+  // Where a step reads an operand: its own constant or a bound variable's
+  // number (`binding` says which variable, -1 for the constant).
+  struct Source {
+    const double* at = nullptr;
+    double constant = 0.0;
+    std::int16_t binding = -1;
+  };
+
+  // One step. Steps that read their operands where they lie use `a` (the
+  // only or left operand) and `b` (the right one).
+  struct Instruction {
+    std::uint8_t op = 0;
+    std::int32_t count = 0;  // parameters of min and max
+    Source a;
+    Source b;
+  };
+
+  struct Binding {
+    std::string name;
+    VariableEntry* entry = nullptr;
+  };
+
+  // What the compiler knows of one Value on the general evaluator's stack;
+  // the program's own stack holds the same Values, some not pushed yet.
+  struct Slot {
+    bool pushed = false;    // made by the last or (below it) the one-but-last step, a Push
+    bool constant = false;  // that Push reads a constant
+    bool rawVariable = false;  // a variable reference no operation has resolved yet
+  };
+
+  bool Compile(const std::vector<Token>& postfix, const OperationTable* table);
+  bool CompileToken(const Token& t);
+  bool PushOperand(double constant, int binding);
+  bool EmitUnary(std::uint8_t op);
+  bool EmitBinary(std::uint8_t op);
+  bool EmitFunction(const Token& t);
+  // Whether the general evaluator's stack has room for `extra` more Values.
+  bool HasRoom(int extra) const;
+  int BindingFor(const std::string& name);
+  bool Bind(VariableTable& variables);
+
+  State state_ = State::Unknown;
+  std::vector<Instruction> code_;
+  std::vector<Binding> bindings_;
+  std::vector<Slot> slots_;
+  const OperationTable* table_ = nullptr;
+  const VariableTable* boundTable_ = nullptr;
+  std::uint64_t boundGeneration_ = 0;
+  bool bound_ = false;
+};
+
+}  // namespace vr
