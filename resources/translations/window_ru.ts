@@ -39,6 +39,106 @@ Close without saving, or keep the window open and copy what you need?</source>
 
 Закрыть без сохранения или оставить окно открытым, чтобы скопировать нужное?</translation>
     </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Сервис</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Режим</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Язык</translation>
+    </message>
+    <message>
+        <source>&amp;Open script...</source>
+        <translation>&amp;Открыть скрипт...</translation>
+    </message>
+    <message>
+        <source>&amp;Save script...</source>
+        <translation>&amp;Сохранить скрипт...</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Настройки...</translation>
+    </message>
+    <message>
+        <source>&amp;Variables...</source>
+        <translation>&amp;Переменные...</translation>
+    </message>
+    <message>
+        <source>&amp;Functions...</source>
+        <translation>&amp;Функции...</translation>
+    </message>
+    <message>
+        <source>User-defined functions...</source>
+        <translation>Функции пользователя...</translation>
+    </message>
+    <message>
+        <source>&amp;Unit conversion mode</source>
+        <translation>Режим &amp;конвертации единиц</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees</source>
+        <translation>&amp;Градусы</translation>
+    </message>
+    <message>
+        <source>&amp;Radians</source>
+        <translation>&amp;Радианы</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Десятичная</translation>
+    </message>
+    <message>
+        <source>Hexadecimal</source>
+        <translation>Шестнадцатеричная</translation>
+    </message>
+    <message>
+        <source>Octal</source>
+        <translation>Восьмеричная</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <translation>Двоичная</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Вырезать</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Вст&amp;авить</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>Select a&amp;ll</source>
+        <translation>Выделить &amp;все</translation>
+    </message>
+    <message>
+        <source>Press OK to restart the program</source>
+        <translation>Нажмите на OK для перезапуска программы</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Текстовые файлы (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
 </context>
 <context>
     <name>vr::TrayPresence</name>
@@ -64,6 +164,132 @@ Close without saving, or keep the window open and copy what you need?</source>
     <message>
         <source>How to use the calculator</source>
         <translation>Как пользоваться калькулятором</translation>
+    </message>
+</context>
+<context>
+    <name>vr::Keypad</name>
+    <message>
+        <source>Unit type:</source>
+        <translation>Тип измерения:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Из:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>В:</translation>
+    </message>
+    <message>
+        <source>SI</source>
+        <translation>СИ</translation>
+    </message>
+    <message>
+        <source>Conv</source>
+        <translation>Конв</translation>
+    </message>
+    <message>
+        <source>Unit converter</source>
+        <translation>Конвертер единиц</translation>
+    </message>
+    <message>
+        <source>Insert function</source>
+        <translation>Вставить функцию</translation>
+    </message>
+    <message>
+        <source>Absolute value</source>
+        <translation>Модуль числа</translation>
+    </message>
+    <message>
+        <source>Radians/Degrees</source>
+        <translation>Радианы/градусы</translation>
+    </message>
+    <message>
+        <source>Arc trigonometric functions</source>
+        <translation>Обратные тригонометрические функции</translation>
+    </message>
+    <message>
+        <source>Cosine/arc cosine</source>
+        <translation>Косинус/арккосинус</translation>
+    </message>
+    <message>
+        <source>Clear screen</source>
+        <translation>Очистить экран</translation>
+    </message>
+    <message>
+        <source>Exponent</source>
+        <translation>Экспонента</translation>
+    </message>
+    <message>
+        <source>Golden section</source>
+        <translation>Золотое сечение</translation>
+    </message>
+    <message>
+        <source>Natural logarithm</source>
+        <translation>Натуральный логарифм</translation>
+    </message>
+    <message>
+        <source>Common logarithm</source>
+        <translation>Десятичный логарифм</translation>
+    </message>
+    <message>
+        <source>Sine/arc sine</source>
+        <translation>Синус/арксинус</translation>
+    </message>
+    <message>
+        <source>Number E=2.718281828</source>
+        <translation>Число E=2.718281828</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Квадрат</translation>
+    </message>
+    <message>
+        <source>Square root</source>
+        <translation>Квадратный корень</translation>
+    </message>
+    <message>
+        <source>Tangent/arc tangent</source>
+        <translation>Тангенс/арктангенс</translation>
+    </message>
+    <message>
+        <source>Scale of notation</source>
+        <translation>Система счисления</translation>
+    </message>
+    <message>
+        <source>Number Pi=3.14159265359</source>
+        <translation>Число Пи=3.14159265359</translation>
+    </message>
+    <message>
+        <source>Exchange units</source>
+        <translation>Поменять единицы местами</translation>
+    </message>
+    <message>
+        <source>To international system</source>
+        <translation>В международную систему</translation>
+    </message>
+</context>
+<context>
+    <name>vr::FunctionsDialog</name>
+    <message>
+        <source>Functions list</source>
+        <translation>Список функций</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Функция</translation>
+    </message>
+    <message>
+        <source>Short description</source>
+        <translation>Краткое описание</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Выбрать</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
     </message>
 </context>
 </TS>

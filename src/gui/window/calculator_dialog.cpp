@@ -21,6 +21,7 @@
 #include "gui/window/about_box.h"
 #include "gui/window/color_ref.h"
 #include "gui/window/expression_editor.h"
+#include "gui/window/keypad.h"
 #include "gui/window/line_flow.h"
 #include "gui/window/ui_language.h"
 #include "gui/window/window_options.h"
@@ -54,8 +55,6 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
   topKeys_->setObjectName(QStringLiteral("topKeys"));
   sideKeys_ = new QWidget(this);
   sideKeys_->setObjectName(QStringLiteral("sideKeys"));
-  topKeys_->hide();
-  sideKeys_->hide();
 
   // The editor stretches with the window; the keypad keeps its size above
   // it and to its right.
@@ -69,10 +68,12 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
   grid->setRowStretch(1, 1);
   grid->setColumnStretch(0, 1);
   BuildMenu();
+  BuildKeypad();
 
   // The session gets its output at the first evaluation, not before: Write
   // statements run by the start-up script print nowhere.
   flow_ = std::make_unique<LineFlow>(*editor_, *session_);
+  flow_->SetLineRewriter([this](const QString& line) { return ConvertLineForUnits(line); });
 
   tray_ = new TrayPresence(this);
   connect(tray_, &TrayPresence::restoreRequested, this, &CalculatorDialog::BringBack);
@@ -120,30 +121,10 @@ CalculatorDialog::~CalculatorDialog() {
   session_->SetOutput(nullptr);
 }
 
-void CalculatorDialog::BuildMenu() {
-  menuBar_ = new QMenuBar(this);
-  layout()->setMenuBar(menuBar_);
-  fileMenu_ = menuBar_->addMenu(QString());
-  exitAction_ = fileMenu_->addAction(QString());
-  connect(exitAction_, &QAction::triggered, this, &CalculatorDialog::Exit);
-  helpMenu_ = menuBar_->addMenu(QString());
-  helpAction_ = helpMenu_->addAction(QString());
-  helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
-  helpAction_->setShortcutContext(Qt::WindowShortcut);
-  connect(helpAction_, &QAction::triggered, this, &CalculatorDialog::ShowHelp);
-  aboutAction_ = helpMenu_->addAction(QString());
-  connect(aboutAction_, &QAction::triggered, this, &CalculatorDialog::ShowAbout);
-}
-
 void CalculatorDialog::Retranslate() {
   setWindowTitle(tr("VadadeRivo"));
-  fileMenu_->setTitle(tr("&File"));
-  // Alt+F4 is shown but left to the window manager: it closes the window,
-  // which may only minimise it, while Exit always ends the program.
-  exitAction_->setText(tr("E&xit") + QStringLiteral("\tAlt+F4"));
-  helpMenu_->setTitle(tr("&Help"));
-  helpAction_->setText(tr("&Help"));
-  aboutAction_->setText(tr("&About"));
+  RetranslateMenu();
+  keypad_->Retranslate();
   tray_->Retranslate();
 }
 
@@ -158,6 +139,8 @@ void CalculatorDialog::StartUp() {
   for (std::string line; std::getline(lines, line);) std::cerr << "vadaderivo: " << line << '\n';
 
   ApplyEditorAppearance();
+  ApplyKeyColors();
+  SetAngleMode(Options().radian != 0);
   if (!commandLine_.expression.isEmpty()) {
     editor_->SetWindowText(commandLine_.expression);
     EvaluateCurrentLine(true);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -19,6 +20,7 @@ namespace vr {
 class CalculatorSession;
 class ExpressionEditor;
 class GlobalHotKey;
+class Keypad;
 class LineFlow;
 class TrayPresence;
 
@@ -56,6 +58,59 @@ class CalculatorDialog : public QDialog {
   void UnregisterHotKey();
   void ShowHelp();
   void ShowAbout();
+  // The key colours of the options ("DigitColor", "FunctionColor",
+  // "OperationColor", "ButtonHighlight").
+  void ApplyKeyColors();
+
+  // The keypad's insertion into the expression window (see InsertText in
+  // text_insertion.h).
+  void InsertText(const QString& text, bool isFunction);
+  // What a click on a keypad key does.
+  void OnKey(int id);
+
+  // Modes of the window. The angle and the number base are settings
+  // ("Radian", "NumberBase"); arc mode lives only as long as the window.
+  void SetAngleMode(bool radians);
+  void ToggleAngleMode();
+  void ToggleArcMode();
+  bool ArcMode() const { return arcMode_; }
+  void SetNumberBase(int base);
+  void ToggleUnitMode();
+  bool UnitMode() const;
+  // The unit lists: refill the units of the shown type, swap the two units,
+  // put the target back to the type's international unit.
+  void OnUnitTypeChanged();
+  void ExchangeUnits();
+  void SelectInternationalUnit();
+  // The line as it is evaluated in unit conversion mode.
+  QString ConvertLineForUnits(const QString& line) const;
+
+  // The functions list; a chosen name goes into the editor as a function.
+  void ShowFunctionsList();
+  void OpenPreferencesSheet();
+  void OpenVariables();
+  void OpenLoadedFunctions();
+
+  // Expression files: the dialogs, and what they do with the chosen file.
+  void OpenScript();
+  void SaveScript();
+  // Fills the window from the file, calculating every line that is not a
+  // single operand. False when the file cannot be read (the window is then
+  // empty).
+  bool LoadScriptFile(const QString& path);
+  // Writes the window's lines; result lines are left out unless
+  // "SaveResults" is set. False when the file cannot be written.
+  bool SaveScriptFile(const QString& path);
+
+  void SwitchToEnglish();
+  void SwitchToRussian();
+
+  // Menu commands by their command number (32772 ...), for the keyboard and
+  // tests.
+  QAction* MenuAction(int command) const;
+  // The expression window's context menu with its items enabled for the
+  // editor's current state; the caller shows and deletes it.
+  QMenu* CreateEditorContextMenu();
   // Ends the program the way "Exit" does: saves and closes even when the
   // close button only minimises.
   void Exit();
@@ -68,6 +123,7 @@ class CalculatorDialog : public QDialog {
   // beside it. Hidden while empty.
   QWidget* TopKeyArea() const { return topKeys_; }
   QWidget* SideKeyArea() const { return sideKeys_; }
+  Keypad& Keys() const { return *keypad_; }
   QMenuBar* MenuBar() const { return menuBar_; }
 
   // How the window tells the user something and asks before closing after a
@@ -76,6 +132,13 @@ class CalculatorDialog : public QDialog {
   void SetCloseConfirmation(std::function<bool(const QString&)> confirm) {
     confirmClose_ = std::move(confirm);
   }
+
+  // How the Russian interface starts the program again, and how the
+  // functions list is asked; tests put their own in.
+  void SetRestarter(std::function<bool(const std::filesystem::path&)> restart) {
+    restart_ = std::move(restart);
+  }
+  void SetFunctionChooser(std::function<QString()> choose) { chooseFunction_ = std::move(choose); }
 
   bool InTray() const { return inTray_; }
 
@@ -87,10 +150,18 @@ class CalculatorDialog : public QDialog {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildMenu();
+  void BuildKeypad();
   void Retranslate();
+  void RetranslateMenu();
+  void UpdateMenuMarks();
+  void FillUnitTypeList();
+  void ShowBaseMenu();
+  // Control+Shift with a letter: the function shortcuts. True when consumed.
+  bool HandleFunctionShortcut(int key);
   void AfterOptionsLoaded();
   void PlaceWindow();
   void RecordWindowRect();
@@ -105,10 +176,16 @@ class CalculatorDialog : public QDialog {
 
   QMenuBar* menuBar_ = nullptr;
   QMenu* fileMenu_ = nullptr;
+  QMenu* toolsMenu_ = nullptr;
+  QMenu* modeMenu_ = nullptr;
+  QMenu* languageMenu_ = nullptr;
   QMenu* helpMenu_ = nullptr;
-  QAction* exitAction_ = nullptr;
-  QAction* helpAction_ = nullptr;
-  QAction* aboutAction_ = nullptr;
+  QMenu* baseMenu_ = nullptr;
+  std::map<int, QAction*> commands_;
+  Keypad* keypad_ = nullptr;
+  bool arcMode_ = false;
+  std::function<bool(const std::filesystem::path&)> restart_;
+  std::function<QString()> chooseFunction_;
   QWidget* topKeys_ = nullptr;
   QWidget* sideKeys_ = nullptr;
   ExpressionEditor* editor_ = nullptr;
