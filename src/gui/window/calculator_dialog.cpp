@@ -14,6 +14,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "gui/graphs/graph_windows.h"
 #include "gui/platform/app_icon.h"
 #include "gui/platform/global_hot_key.h"
 #include "gui/platform/help_pages.h"
@@ -73,6 +74,9 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
   // The session gets its output at the first evaluation, not before: Write
   // statements run by the start-up script print nowhere.
   flow_ = std::make_unique<LineFlow>(*editor_, *session_);
+  // Hidden until a graph command shows one; they keep their places in the
+  // options while shown, so the save at exit records them.
+  new GraphWindows(*session_, this);
   flow_->SetLineRewriter([this](const QString& line) { return ConvertLineForUnits(line); });
 
   tray_ = new TrayPresence(this);

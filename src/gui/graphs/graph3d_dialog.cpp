@@ -1,0 +1,102 @@
+#include "gui/graphs/graph3d_dialog.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+#include "graphs/surface_picture.h"
+#include "gui/graphs/graph_colors.h"
+
+namespace vr {
+
+Graph3DDialog::Graph3DDialog(ExpressionEngine& engine, QWidget* mainWindow)
+    : GraphWindow(engine, &OptionsRecord::graph3D, mainWindow) {
+  setObjectName(QStringLiteral("graph3D"));
+  SetDialogSize(224, 212, QSize(340, 300));
+  AddDrawingArea(4, 4, 216, 132);
+  labels_[0] = AddLabel(8, 143, 36, 8);
+  edits_[0] = AddEdit(48, 141, 172, 13);
+  labels_[1] = AddLabel(8, 161, 36, 8);
+  labels_[2] = AddLabel(118, 161, 35, 8);
+  edits_[1] = AddEdit(50, 158, 60, 13);
+  edits_[2] = AddEdit(159, 158, 61, 13);
+  labels_[3] = AddLabel(8, 179, 36, 8);
+  labels_[4] = AddLabel(118, 179, 35, 8);
+  edits_[3] = AddEdit(50, 176, 60, 13);
+  edits_[4] = AddEdit(159, 176, 61, 13);
+  labels_[5] = AddLabel(8, 196, 36, 8);
+  edits_[5] = AddEdit(50, 194, 60, 13);
+  labels_[6] = AddLabel(118, 196, 36, 8);
+  edits_[6] = AddEdit(159, 194, 62, 13);
+  AnchorControls({{Area(), 15},
+                  {edits_[0], 14},
+                  {edits_[1], 4},
+                  {edits_[2], 4},
+                  {edits_[3], 4},
+                  {edits_[4], 4},
+                  {labels_[1], 4},
+                  {labels_[2], 4},
+                  {labels_[3], 4},
+                  {labels_[4], 4},
+                  {labels_[0], 4},
+                  {labels_[5], 4},
+                  {edits_[5], 4},
+                  {labels_[6], 4},
+                  {edits_[6], 4}});
+  Retranslate();
+}
+
+void Graph3DDialog::Retranslate() {
+  setWindowTitle(Text("3D-graph"));
+  const char* texts[] = {"Function", "Start x", "End x",  "Start y",
+                         "End y",    "Z-scale", "Z-shift"};
+  for (int i = 0; i < 7; ++i) labels_[i]->setText(Text(texts[i]));
+}
+
+int Graph3DDialog::SetFromCommand(std::string_view argument) {
+  const int code = model_.SetFromCommand(Engine(), argument);
+  const SurfaceEdits& e = model_.Edits();
+  const std::string* texts[] = {&e.function, &e.xStart, &e.xEnd,  &e.yStart,
+                                &e.yEnd,     &e.zScale, &e.zShift};
+  for (int i = 0; i < 7; ++i) edits_[i]->setText(QString::fromStdString(*texts[i]));
+  return code;
+}
+
+void Graph3DDialog::ApplyInputs() {
+  std::string typed[7];
+  for (int i = 0; i < 7; ++i) typed[i] = edits_[i]->text().toStdString();
+  model_.ApplyInputs(Engine(), {typed[0], typed[1], typed[2], typed[3], typed[4], typed[5],
+                                typed[6]});
+  Redraw();
+}
+
+void Graph3DDialog::RenderPicture(QImage& picture) {
+  const QSize size = Area()->PictureSize();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const bool shiftUnset = model_.Inputs().zShift == kZShiftUnset;
+  std::int32_t shift = 0;
+  const SurfaceRaster raster =
+      RenderSurface(Engine(), model_.Inputs(), size.width(), size.height(), shift);
+  if (shiftUnset) {
+    model_.SetZShift(shift);
+    edits_[6]->setText(QString::number(shift));
+  }
+  QApplication::restoreOverrideCursor();
+
+  // The mesh is computed per pixel of the drawing area; on a high-density
+  // screen each one becomes a block of device pixels.
+  QImage mesh(raster.Width(), raster.Height(), QImage::Format_RGB32);
+  mesh.fill(Qt::white);
+  const QRgb green = kCurveColor.rgb();
+  for (int row = 0; row < raster.Height(); ++row) {
+    auto* line = reinterpret_cast<QRgb*>(mesh.scanLine(row));
+    for (int c = 0; c < raster.Width(); ++c) {
+      if (raster.IsSet(c, row)) line[c] = green;
+    }
+  }
+  QPainter painter(&picture);
+  painter.drawImage(QRect(QPoint(0, 0), size), mesh);
+}
+
+}  // namespace vr

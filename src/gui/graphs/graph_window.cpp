@@ -1,0 +1,200 @@
+#include "gui/graphs/graph_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace vr {
+
+namespace {
+
+AnchorRect ToAnchorRect(const QRect& r) {
+  return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+}  // namespace
+
+DrawingArea::DrawingArea(std::function<const QImage&()> picture, QWidget* parent)
+    : QFrame(parent), picture_(std::move(picture)) {
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setLineWidth(1);
+}
+
+void DrawingArea::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  const QImage& picture = picture_();
+  if (picture.isNull()) return;
+  QPainter painter(this);
+  // The picture carries the screen's pixel ratio; drawn at the inside's
+  // size it stays sharp on high-density screens.
+  painter.drawImage(QRect(contentsRect().topLeft(), PictureSize()), picture);
+}
+
+GraphWindow::GraphWindow(ExpressionEngine& engine, GraphGeometry OptionsRecord::*geometry,
+                         QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint),
+      engine_(engine),
+      geometry_(geometry),
+      mainWindow_(mainWindow) {
+  setSizeGripEnabled(false);
+}
+
+QString GraphWindow::Text(const char* english) {
+  return QCoreApplication::translate("vr::GraphWindow", english);
+}
+
+QRect GraphWindow::FromDialogUnits(int x, int y, int w, int h) const {
+  // Dialog units: a quarter of the font's average character width across,
+  // an eighth of its height down.
+  const QFontMetrics fm(font());
+  const double ux = fm.averageCharWidth() / 4.0;
+  const double uy = fm.height() / 8.0;
+  return QRect(qRound(x * ux), qRound(y * uy), qRound(w * ux), qRound(h * uy));
+}
+
+DrawingArea* GraphWindow::AddDrawingArea(int x, int y, int w, int h) {
+  area_ = new DrawingArea([this]() -> const QImage& { return Picture(); }, this);
+  area_->setObjectName(QStringLiteral("drawingArea"));
+  area_->setGeometry(FromDialogUnits(x, y, w, h));
+  return area_;
+}
+
+QLabel* GraphWindow::AddLabel(int x, int y, int w, int h) {
+  auto* label = new QLabel(this);
+  label->setGeometry(FromDialogUnits(x, y, w, h));
+  return label;
+}
+
+QLineEdit* GraphWindow::AddEdit(int x, int y, int w, int h) {
+  auto* edit = new QLineEdit(this);
+  edit->setGeometry(FromDialogUnits(x, y, w, h));
+  return edit;
+}
+
+void GraphWindow::SetDialogSize(int w, int h, QSize minimum) {
+  const QRect r = FromDialogUnits(0, 0, w, h);
+  resize(r.size());
+  setMinimumSize(minimum);
+}
+
+void GraphWindow::AnchorControls(std::initializer_list<std::pair<QWidget*, int>> controls) {
+  anchors_.Clear();
+  anchored_.clear();
+  const AnchorRect client = ToAnchorRect(rect());
+  int id = 0;
+  for (const auto& [widget, flags] : controls) {
+    anchors_.Add(id, flags, ToAnchorRect(widget->geometry()), client);
+    anchored_[id++] = widget;
+  }
+}
+
+void GraphWindow::Present() {
+  if (!isVisible()) {
+    const GraphGeometry& g = Options().*geometry_;
+    if (g.width >= 100 && g.height >= 100 && g.left >= 0 && g.top >= 0) {
+      move(g.left, g.top);
+      resize(g.width, g.height);
+    }
+    show();
+    return;
+  }
+  ReleasePicture();
+  ApplyInputs();
+  Redraw();
+}
+
+void GraphWindow::ReleasePicture() {
+  picture_ = QImage();
+  ReleaseSamples();
+}
+
+const QImage& GraphWindow::Picture() {
+  if (picture_.isNull() && area_ != nullptr) {
+    const QSize size = area_->PictureSize();
+    if (size.width() > 0 && size.height() > 0) {
+      const qreal ratio = area_->devicePixelRatioF();
+      picture_ = QImage(size * ratio, QImage::Format_RGB32);
+      picture_.setDevicePixelRatio(ratio);
+      picture_.fill(Qt::white);
+      RenderPicture(picture_);
+    }
+  }
+  return picture_;
+}
+
+void GraphWindow::Redraw() {
+  ReleasePicture();
+  // The picture is made when the area paints, once however many changes
+  // came before.
+  if (area_ != nullptr) area_->update();
+}
+
+void GraphWindow::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      // The dialog itself must not act on Enter: it would close.
+      ApplyInputs();
+      event->accept();
+      return;
+    case Qt::Key_Escape:
+      ReleasePicture();
+      GiveFocusToMainWindow();
+      break;  // the dialog's own Escape hides the window
+    default:
+      break;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void GraphWindow::closeEvent(QCloseEvent* event) {
+  RecordGeometry();
+  ReleasePicture();
+  GiveFocusToMainWindow();
+  QDialog::closeEvent(event);
+}
+
+void GraphWindow::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  const AnchorRect client = ToAnchorRect(rect());
+  for (const AnchorEntry& e : anchors_.Entries()) {
+    QWidget* w = anchored_[e.control];
+    if (w == nullptr) continue;
+    const AnchorRect r = ControlAnchors::Place(e, ToAnchorRect(w->geometry()), client);
+    w->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    w->show();
+  }
+  RecordGeometry();
+  Redraw();
+}
+
+void GraphWindow::moveEvent(QMoveEvent* event) {
+  QDialog::moveEvent(event);
+  RecordGeometry();
+}
+
+void GraphWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
+}
+
+void GraphWindow::RecordGeometry() {
+  // Kept up to date while the window is shown, so that the options saved
+  // at exit hold where each graph window was last.
+  if (!isVisible()) return;
+  GraphGeometry& g = Options().*geometry_;
+  g.left = pos().x();
+  g.top = pos().y();
+  g.width = width();
+  g.height = height();
+}
+
+void GraphWindow::GiveFocusToMainWindow() {
+  if (mainWindow_ != nullptr) mainWindow_->activateWindow();
+}
+
+}  // namespace vr

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QDialog>
+#include <QFrame>
+#include <QImage>
+#include <QPointer>
+#include <functional>
+#include <map>
+
+#include "graphs/control_anchors.h"
+#include "settings/options_record.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace vr {
+
+class ExpressionEngine;
+
+// The bordered area a graph draws its picture into.
+class DrawingArea : public QFrame {
+  Q_OBJECT
+
+ public:
+  DrawingArea(std::function<const QImage&()> picture, QWidget* parent);
+  // The size of the picture: the area inside the border.
+  QSize PictureSize() const { return contentsRect().size(); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::function<const QImage&()> picture_;
+};
+
+// What the three graph windows share: the picture made on demand and freed
+// whenever the inputs or the size change, Enter and Escape, closing,
+// resizing with anchored controls, and being shown by a command at the
+// place the window had before.
+class GraphWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  GraphWindow(ExpressionEngine& engine, GraphGeometry OptionsRecord::*geometry,
+              QWidget* mainWindow);
+
+  // After an accepted command: a hidden window is shown where it was last
+  // (when that place is usable); a shown one takes its inputs again and is
+  // redrawn.
+  void Present();
+  // Enter: the inputs typed into the window.
+  virtual void ApplyInputs() = 0;
+  void ReleasePicture();
+  // The picture, rendered first when there is none.
+  const QImage& Picture();
+  DrawingArea* Area() const { return area_; }
+
+ protected:
+  // Draws the graph on a white picture of the drawing area's size.
+  virtual void RenderPicture(QImage& picture) = 0;
+  // Frees what the picture was made from (samples).
+  virtual void ReleaseSamples() {}
+  virtual void Retranslate() = 0;
+
+  // Controls placed in dialog units, as the window's layout is given.
+  DrawingArea* AddDrawingArea(int x, int y, int w, int h);
+  QLabel* AddLabel(int x, int y, int w, int h);
+  QLineEdit* AddEdit(int x, int y, int w, int h);
+  // The anchors in the order given: control and flags.
+  void AnchorControls(std::initializer_list<std::pair<QWidget*, int>> controls);
+  void SetDialogSize(int w, int h, QSize minimum);
+  // Frees the picture and repaints, which renders it anew.
+  void Redraw();
+
+  ExpressionEngine& Engine() const { return engine_; }
+  static QString Text(const char* english);
+
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  QRect FromDialogUnits(int x, int y, int w, int h) const;
+  void RecordGeometry();
+  void GiveFocusToMainWindow();
+
+  ExpressionEngine& engine_;
+  GraphGeometry OptionsRecord::*geometry_;
+  QPointer<QWidget> mainWindow_;
+  DrawingArea* area_ = nullptr;
+  ControlAnchors anchors_;
+  std::map<int, QWidget*> anchored_;
+  QImage picture_;
+};
+
+}  // namespace vr

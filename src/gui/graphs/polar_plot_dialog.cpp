@@ -1,0 +1,69 @@
+#include "gui/graphs/polar_plot_dialog.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+#include "gui/graphs/graph_colors.h"
+
+namespace vr {
+
+PolarPlotDialog::PolarPlotDialog(ExpressionEngine& engine, QWidget* mainWindow)
+    : GraphWindow(engine, &OptionsRecord::graphPolar, mainWindow) {
+  setObjectName(QStringLiteral("graphPolar"));
+  SetDialogSize(224, 180, QSize(340, 250));
+  AddDrawingArea(4, 4, 216, 132);
+  functionLabel_ = AddLabel(8, 144, 44, 8);
+  functionEdit_ = AddEdit(53, 142, 163, 13);
+  angleLabel_ = AddLabel(9, 161, 40, 8);
+  angleEdit_ = AddEdit(53, 159, 163, 13);
+  AnchorControls({{Area(), 15},
+                  {functionEdit_, 14},
+                  {functionLabel_, 4},
+                  {angleEdit_, 14},
+                  {angleLabel_, 4}});
+  Retranslate();
+}
+
+void PolarPlotDialog::Retranslate() {
+  setWindowTitle(Text("Polar plot"));
+  functionLabel_->setText(Text("Function"));
+  angleLabel_->setText(Text("Max. angle"));
+}
+
+int PolarPlotDialog::SetFromCommand(std::string_view argument) {
+  const int code = model_.SetFromCommand(Engine(), argument);
+  functionEdit_->setText(QString::fromStdString(model_.Edits().function));
+  angleEdit_->setText(QString::fromStdString(model_.Edits().maxAngle));
+  return code;
+}
+
+void PolarPlotDialog::ApplyInputs() {
+  if (model_.ApplyInputs(Engine(), {functionEdit_->text().toStdString(),
+                                    angleEdit_->text().toStdString()})) {
+    Redraw();
+  }
+}
+
+void PolarPlotDialog::RenderPicture(QImage& picture) {
+  const QSize size = Area()->PictureSize();
+  if (!samples_) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    samples_ = ComputePolarSamples(Engine(), model_.FunctionText(), model_.MaxAngle());
+    QApplication::restoreOverrideCursor();
+  }
+  const PolarPlot plot = LayOutPolar(*samples_, size.width(), size.height());
+  QPainter painter(&picture);
+  painter.setPen(QPen(kCurveColor, 1));
+  if (!plot.curve.empty()) {
+    QPolygon line;
+    for (const PixelPoint& p : plot.curve) line << QPoint(p.x, p.y);
+    painter.drawPolyline(line);
+  }
+  painter.setPen(AxisPen());
+  painter.drawLine(plot.axisColumn, 0, plot.axisColumn, size.height() + 1);
+  painter.drawLine(0, plot.axisRow, size.width() + 1, plot.axisRow);
+}
+
+}  // namespace vr
