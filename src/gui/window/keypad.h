@@ -20,6 +20,7 @@ enum KeyId : int {
   kKeyFunctions = 1008,
   kKeyConv = 1011,
   kKey1 = 1053,  // the digits 1 to 9 follow in order
+  kKey7 = 1059,
   kKey9 = 1061,
   kKey0 = 1062,
   kKeyPoint = 1063,
