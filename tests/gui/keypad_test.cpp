@@ -117,6 +117,22 @@ class KeypadTest : public QObject {
     QCOMPARE(window_->Editor().toPlainText(), QString("2+3\n5\n"));
   }
 
+  void enterWithModifiers_data() {
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain") << int(Qt::NoModifier) << "2+3\n5\n";
+    QTest::newRow("shift breaks the line only") << int(Qt::ShiftModifier) << "2+3\n";
+    QTest::newRow("control") << int(Qt::ControlModifier) << "2+3\n5\n";
+    QTest::newRow("alt") << int(Qt::AltModifier) << "2+3\n5\n";
+  }
+  void enterWithModifiers() {
+    QFETCH(int, modifiers);
+    QFETCH(QString, expected);
+    window_->Editor().SetWindowText("2+3");
+    QTest::keyClick(&window_->Editor(), Qt::Key_Return, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(window_->Editor().toPlainText(), expected);
+  }
+
   void functionShortcuts_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("arc");

@@ -124,7 +124,15 @@ class UnitModeTest : public QObject {
     swap->trigger();
     QCOMPARE(keys.FromList()->currentIndex(), 1);
 
-    dialog.ToggleUnitMode();
+    // F6 switches the mode only without modifiers.
+    QTest::keyClick(&window_->Editor(), Qt::Key_F6, Qt::ShiftModifier);
+    QVERIFY(!dialog.UnitMode());
+    QTest::keyClick(&window_->Editor(), Qt::Key_F6);
+    QVERIFY(dialog.UnitMode());
+    QTest::keyClick(&window_->Editor(), Qt::Key_F3);
+    QCOMPARE(keys.FromList()->currentIndex(), 0);
+    QCOMPARE(window_->Editor().toPlainText(), QString());
+
     keys.FromList()->setCurrentIndex(2);
     swap->trigger();
     QCOMPARE(keys.FromList()->currentIndex(), 0);

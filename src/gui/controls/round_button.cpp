@@ -135,10 +135,11 @@ void RoundButton::paintEvent(QPaintEvent*) {
     p.drawEllipse(QRect(QPoint(3, 3), QPoint(2 * rx, 2 * ry)));
   }
 
-  const QColor light = pal.color(QPalette::Light);
-  const QColor highlight = pal.color(QPalette::Midlight);
-  const QColor shadow = pal.color(QPalette::Mid);
-  const QColor dark = pal.color(QPalette::Dark);
+  // The desktop's 3D colours: highlight, light, shadow and dark shadow.
+  const QColor highlight = pal.color(QPalette::Light);
+  const QColor light = pal.color(QPalette::Midlight);
+  const QColor shadow = pal.color(QPalette::Dark);
+  const QColor dark = pal.color(QPalette::Shadow);
   const bool pressed = isDown();
   auto ring = [&](const QColor& a, const QColor& b) {
     DrawOutline(p, c, rx, ry, false, [&](int dx, int dy) { return ShadedColour(dx, dy, a, b); });
@@ -147,13 +148,13 @@ void RoundButton::paintEvent(QPaintEvent*) {
   };
   if (isFlat()) {
     DrawOutline(p, c, rx--, ry--, false, [](int, int) { return QColor(Qt::black); });
-    DrawOutline(p, c, rx--, ry--, false, [&](int, int) { return light; });
+    DrawOutline(p, c, rx--, ry--, false, [&](int, int) { return highlight; });
   } else if (!pressed) {
-    ring(light, dark);
+    ring(highlight, dark);
     ring(highlight, shadow);
   } else {
-    ring(dark, light);
-    ring(shadow, highlight);
+    ring(dark, highlight);
+    ring(shadow, light);
   }
 
   if (!text().isEmpty()) {

@@ -208,6 +208,35 @@ bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event) {
       }
       return HandleFunctionShortcut(key->key());
     }
+    // The window's own keys are taken here, before the editor or the lists
+    // see them, whatever has the focus.
+    int command = 0;
+    bool acts = mods == Qt::NoModifier;
+    switch (key->key()) {
+      case Qt::Key_F1: command = kCmdHelp; break;
+      case Qt::Key_F2: command = kCmdVariables; break;
+      case Qt::Key_F3: command = kCmdSwapUnits; break;
+      case Qt::Key_F4: command = kCmdInternationalUnit; break;
+      case Qt::Key_F5: command = kCmdFunctions; break;
+      case Qt::Key_F6: command = kCmdUnitMode; break;
+      case Qt::Key_F9: command = kCmdPreferences; break;
+      case Qt::Key_O:
+      case Qt::Key_S:
+        if (mods == Qt::ControlModifier) {
+          command = key->key() == Qt::Key_O ? kCmdOpenScript : kCmdSaveScript;
+          acts = true;
+        }
+        break;
+      default: break;
+    }
+    if (command != 0) {
+      event->accept();
+      if (type == QEvent::KeyPress && acts) {
+        QAction* action = MenuAction(command);
+        if (action != nullptr && action->isEnabled()) action->trigger();
+      }
+      return true;
+    }
   }
   return QDialog::eventFilter(watched, event);
 }
