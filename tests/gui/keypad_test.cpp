@@ -221,7 +221,10 @@ class KeypadTest : public QObject {
     o.functionColor = 0x0000FF00;    // green
     o.operationColor = 0x00FF0000;   // blue
     o.buttonHighlight = 0x00102030;
-    window_->dialog->ApplyKeyColors();
+    // The preferences only ask for a repaint of the key areas.
+    QVERIFY(QTest::qWaitForWindowExposed(window_->dialog.get()));
+    window_->dialog->SideKeyArea()->repaint();
+    window_->dialog->TopKeyArea()->repaint();
     vr::Keypad& keys = window_->dialog->Keys();
     QCOMPARE(keys.Key(vr::kKey0)->TextColour(), QColor(255, 0, 0));
     QCOMPARE(keys.Key(vr::kKeyTan)->TextColour(), QColor(0, 255, 0));

@@ -1,6 +1,7 @@
 #include "gui/window/keypad.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
@@ -175,6 +176,16 @@ Keypad::Keypad(QWidget* topArea, QWidget* sideArea) : QObject(topArea) {
 
   ShowUnitControls(false);
   Retranslate();
+  topArea_ = topArea;
+  sideArea_ = sideArea;
+  topArea->installEventFilter(this);
+  sideArea->installEventFilter(this);
+}
+
+bool Keypad::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Paint && (watched == topArea_ || watched == sideArea_))
+    ApplyOptionColours(Options());
+  return QObject::eventFilter(watched, event);
 }
 
 RoundButton* Keypad::AddKey(int id, const QString& caption, QWidget* parent) {

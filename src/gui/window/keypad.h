@@ -101,6 +101,11 @@ class Keypad : public QObject {
   // Texts of the UI language: unit labels, "SI", "Conv" and the tool tips.
   void Retranslate();
 
+ protected:
+  // Repainting the key areas takes the colours of the options again, so a
+  // change in the preferences shows as soon as the keypad is redrawn.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  signals:
   void keyClicked(int id);
 
@@ -108,6 +113,8 @@ class Keypad : public QObject {
   RoundButton* AddKey(int id, const QString& caption, QWidget* parent);
 
   std::map<int, RoundButton*> keys_;
+  QWidget* topArea_ = nullptr;
+  QWidget* sideArea_ = nullptr;
   QStackedWidget* topStack_ = nullptr;
   QComboBox* unitTypes_ = nullptr;
   QComboBox* fromUnits_ = nullptr;
