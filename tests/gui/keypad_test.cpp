@@ -1,12 +1,13 @@
 // The keypad and the keyboard: what each key puts into the expression
 // window and where the caret ends, and the modes the keys switch.
+#include "gui/window/keypad.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QTest>
 #include <QTextDocument>
 
 #include "gui/controls/round_button.h"
-#include "gui/window/keypad.h"
 #include "gui/window/menu_commands.h"
 #include "gui_test_support.h"
 #include "settings/options_record.h"
@@ -48,38 +49,38 @@ class KeypadTest : public QObject {
     QTest::addColumn<int>("caret");
 
     QTest::newRow("digit") << "12" << 2 << 2 << int(vr::kKey1 + 6) << false << "127" << 3;
-    QTest::newRow("zero replaces selection") << "123" << 1 << 2 << int(vr::kKey0) << false << "103"
-                                             << 2;
-    QTest::newRow("power is two asterisks") << "2" << 1 << 1 << int(vr::kKeyPower) << false << "2**"
-                                            << 3;
+    QTest::newRow("zero replaces selection")
+        << "123" << 1 << 2 << int(vr::kKey0) << false << "103" << 2;
+    QTest::newRow("power is two asterisks")
+        << "2" << 1 << 1 << int(vr::kKeyPower) << false << "2**" << 3;
     QTest::newRow("hex letters") << "" << 0 << 0 << int(vr::kKeyA + 2) << false << "C" << 1;
     QTest::newRow("H is lower case") << "ff" << 2 << 2 << int(vr::kKeyH) << false << "ffh" << 3;
     QTest::newRow("O is lower case") << "17" << 2 << 2 << int(vr::kKeyO) << false << "17o" << 3;
-    QTest::newRow("E of the top row") << "" << 0 << 0 << int(vr::kKeyNumberE) << false
-                                      << "2.71828182845905" << 16;
+    QTest::newRow("E of the top row")
+        << "" << 0 << 0 << int(vr::kKeyNumberE) << false << "2.71828182845905" << 16;
     QTest::newRow("gold") << "2*" << 2 << 2 << int(vr::kKeyGold) << false << "2*GOLD" << 6;
-    QTest::newRow("open without selection") << "7+1" << 0 << 0 << int(vr::kKeyOpen) << false
-                                            << "(7+1" << 1;
-    QTest::newRow("open wraps selection") << "2*7+1" << 2 << 5 << int(vr::kKeyOpen) << false
-                                          << "2*(7+1)" << 7;
-    QTest::newRow("close wraps selection") << "7+1" << 0 << 3 << int(vr::kKeyClose) << false
-                                           << "(7+1)" << 5;
-    QTest::newRow("function without selection") << "2+" << 2 << 2 << int(vr::kKeySin) << false
-                                                 << "2+Sin()" << 6;
-    QTest::newRow("function wraps selection") << "7+1" << 0 << 3 << int(vr::kKeySin) << false
-                                              << "Sin(7+1)" << 8;
-    QTest::newRow("selection made backwards") << "7+1" << 3 << 0 << int(vr::kKeyAbs) << false
-                                              << "Abs(7+1)" << 8;
+    QTest::newRow("open without selection")
+        << "7+1" << 0 << 0 << int(vr::kKeyOpen) << false << "(7+1" << 1;
+    QTest::newRow("open wraps selection")
+        << "2*7+1" << 2 << 5 << int(vr::kKeyOpen) << false << "2*(7+1)" << 7;
+    QTest::newRow("close wraps selection")
+        << "7+1" << 0 << 3 << int(vr::kKeyClose) << false << "(7+1)" << 5;
+    QTest::newRow("function without selection")
+        << "2+" << 2 << 2 << int(vr::kKeySin) << false << "2+Sin()" << 6;
+    QTest::newRow("function wraps selection")
+        << "7+1" << 0 << 3 << int(vr::kKeySin) << false << "Sin(7+1)" << 8;
+    QTest::newRow("selection made backwards")
+        << "7+1" << 3 << 0 << int(vr::kKeyAbs) << false << "Abs(7+1)" << 8;
     QTest::newRow("arc sine") << "" << 0 << 0 << int(vr::kKeySin) << true << "ASin()" << 5;
     QTest::newRow("arc tangent") << "1" << 0 << 1 << int(vr::kKeyTan) << true << "ATan(1)" << 7;
     QTest::newRow("square is Sqr") << "" << 0 << 0 << int(vr::kKeySquare) << true << "Sqr()" << 4;
-    QTest::newRow("delete selection") << "12345" << 1 << 3 << int(vr::kKeyBack) << false << "145"
-                                      << 1;
-    QTest::newRow("delete before caret") << "12345" << 3 << 3 << int(vr::kKeyBack) << false
-                                         << "1245" << 2;
+    QTest::newRow("delete selection")
+        << "12345" << 1 << 3 << int(vr::kKeyBack) << false << "145" << 1;
+    QTest::newRow("delete before caret")
+        << "12345" << 3 << 3 << int(vr::kKeyBack) << false << "1245" << 2;
     QTest::newRow("delete at start") << "12" << 0 << 0 << int(vr::kKeyBack) << false << "12" << 0;
-    QTest::newRow("delete a line break") << "1\n2" << 2 << 2 << int(vr::kKeyBack) << false << "12"
-                                         << 1;
+    QTest::newRow("delete a line break")
+        << "1\n2" << 2 << 2 << int(vr::kKeyBack) << false << "12" << 1;
   }
   void keyInsertion() {
     QFETCH(QString, text);
@@ -217,9 +218,9 @@ class KeypadTest : public QObject {
   void keyColoursFollowTheOptions() {
     vr::OptionsRecord& o = vr::Options();
     const auto saved = o;
-    o.digitColor = 0x000000FF;       // red
-    o.functionColor = 0x0000FF00;    // green
-    o.operationColor = 0x00FF0000;   // blue
+    o.digitColor = 0x000000FF;      // red
+    o.functionColor = 0x0000FF00;   // green
+    o.operationColor = 0x00FF0000;  // blue
     o.buttonHighlight = 0x00102030;
     // The preferences only ask for a repaint of the key areas.
     QVERIFY(QTest::qWaitForWindowExposed(window_->dialog.get()));

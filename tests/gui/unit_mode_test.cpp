@@ -86,12 +86,18 @@ class UnitModeTest : public QObject {
     QTest::addColumn<bool>("swap");
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("result");
-    QTest::newRow("km to m") << 0 << 1 << 0 << false << "5" << "5000";
-    QTest::newRow("mile to km") << 0 << 2 << 1 << false << "1" << "1.609344";
-    QTest::newRow("°F to °C") << 1 << 1 << 0 << false << "41" << "5";
-    QTest::newRow("°C to °F by swapping") << 1 << 1 << 0 << true << "5" << "41";
-    QTest::newRow("same unit: unchanged") << 0 << 1 << 1 << false << "2+3" << "5";
-    QTest::newRow("expressions are wrapped whole") << 0 << 1 << 0 << false << "1+2" << "3000";
+    QTest::newRow("km to m") << 0 << 1 << 0 << false << "5"
+                             << "5000";
+    QTest::newRow("mile to km") << 0 << 2 << 1 << false << "1"
+                                << "1.609344";
+    QTest::newRow("°F to °C") << 1 << 1 << 0 << false << "41"
+                              << "5";
+    QTest::newRow("°C to °F by swapping") << 1 << 1 << 0 << true << "5"
+                                          << "41";
+    QTest::newRow("same unit: unchanged") << 0 << 1 << 1 << false << "2+3"
+                                          << "5";
+    QTest::newRow("expressions are wrapped whole") << 0 << 1 << 0 << false << "1+2"
+                                                   << "3000";
   }
   void linesAreConverted() {
     QFETCH(int, type);

@@ -56,8 +56,7 @@ class WindowCommandsTest : public QObject {
     QTest::newRow("results shown") << QByteArray("1+1\n2\n") << true << "1+1\n2\n2\n";
     QTest::newRow("results hidden") << QByteArray("1+1\n2\n") << false << "1+1\n2\n";
     QTest::newRow("variables carry over") << QByteArray("a=3\na*2\n") << true << "a=3\n3\na*2\n6\n";
-    QTest::newRow("errors are results") << QByteArray("1/0\n") << true
-                                        << "1/0\nDivision by zero\n";
+    QTest::newRow("errors are results") << QByteArray("1/0\n") << true << "1/0\nDivision by zero\n";
     QTest::newRow("blank lines stay") << QByteArray("\r\n1+2\r\n") << true << "\n1+2\n3\n";
     QTest::newRow("no line end at the end") << QByteArray("2*3") << true << "2*3\n6\n";
   }

@@ -32,71 +32,101 @@ struct KeySpec {
 
 // The two rows above the editor, in the order they are hidden and shown.
 const KeySpec kTopKeys[] = {
-    {kKeyRad, "Rad", 0, 0},  {kKeyArc, "Arc", 0, 1},     {kKeySin, "Sin", 0, 2},
-    {kKeyLn, "Ln", 0, 3},    {kKeyLog, "Log", 0, 4},     {kKeySqrt, "Sqrt", 0, 5},
+    {kKeyRad, "Rad", 0, 0},   {kKeyArc, "Arc", 0, 1},    {kKeySin, "Sin", 0, 2},
+    {kKeyLn, "Ln", 0, 3},     {kKeyLog, "Log", 0, 4},    {kKeySqrt, "Sqrt", 0, 5},
     {kKeyGold, "Gold", 0, 6}, {kKeyNumberE, "E", 0, 7},  {kKeyBase, "Dec", 1, 0},
-    {kKeyTan, "Tan", 1, 1},  {kKeyCos, "Cos", 1, 2},     {kKeyExp, "Exp", 1, 3},
-    {kKeyAbs, "Abs", 1, 4},  {kKeySquare, "x^2", 1, 5},  {kKeyPi, "PI", 1, 6},
+    {kKeyTan, "Tan", 1, 1},   {kKeyCos, "Cos", 1, 2},    {kKeyExp, "Exp", 1, 3},
+    {kKeyAbs, "Abs", 1, 4},   {kKeySquare, "x^2", 1, 5}, {kKeyPi, "PI", 1, 6},
     {kKeyCls, "CLS", 1, 7},
 };
 
 // The block beside the editor. "<->" and "SI" share the places of "F" and
 // "Conv": only one pair is shown at a time.
 const KeySpec kSideKeys[] = {
-    {kKeyA, "A", 0, 0},          {kKeyA + 1, "B", 0, 1},      {kKeyA + 2, "C", 0, 2},
-    {kKeyD, "D", 0, 3},          {kKeyHexF, "F", 0, 4},       {kKeyH, "H", 1, 0},
-    {kKeyO, "O", 1, 1},          {kKeyExponent, "E", 1, 2},   {kKeyPercent, "%", 1, 3},
-    {kKeyBack, "<-", 1, 4},      {kKey1 + 6, "7", 2, 0},      {kKey1 + 7, "8", 2, 1},
-    {kKey9, "9", 2, 2},          {kKeyDivide, "/", 2, 3},     {kKeyOpen, "(", 2, 4},
-    {kKey1 + 3, "4", 3, 0},      {kKey1 + 4, "5", 3, 1},      {kKey1 + 5, "6", 3, 2},
-    {kKeyTimes, "*", 3, 3},      {kKeyClose, ")", 3, 4},      {kKey1, "1", 4, 0},
-    {kKey1 + 1, "2", 4, 1},      {kKey1 + 2, "3", 4, 2},      {kKeyMinus, "-", 4, 3},
-    {kKeyPower, "^", 4, 4},      {kKey0, "0", 5, 0},          {kKeyPoint, ".", 5, 1},
-    {kKeyBackslash, "\\", 5, 2}, {kKeyPlus, "+", 5, 3},       {kKeySemicolon, ";", 5, 4},
-    {kKeyFunctions, "F", 6, 0},  {kKeyConv, "Conv", 6, 1},    {kKeySwap, "<->", 6, 0},
+    {kKeyA, "A", 0, 0},          {kKeyA + 1, "B", 0, 1},     {kKeyA + 2, "C", 0, 2},
+    {kKeyD, "D", 0, 3},          {kKeyHexF, "F", 0, 4},      {kKeyH, "H", 1, 0},
+    {kKeyO, "O", 1, 1},          {kKeyExponent, "E", 1, 2},  {kKeyPercent, "%", 1, 3},
+    {kKeyBack, "<-", 1, 4},      {kKey1 + 6, "7", 2, 0},     {kKey1 + 7, "8", 2, 1},
+    {kKey9, "9", 2, 2},          {kKeyDivide, "/", 2, 3},    {kKeyOpen, "(", 2, 4},
+    {kKey1 + 3, "4", 3, 0},      {kKey1 + 4, "5", 3, 1},     {kKey1 + 5, "6", 3, 2},
+    {kKeyTimes, "*", 3, 3},      {kKeyClose, ")", 3, 4},     {kKey1, "1", 4, 0},
+    {kKey1 + 1, "2", 4, 1},      {kKey1 + 2, "3", 4, 2},     {kKeyMinus, "-", 4, 3},
+    {kKeyPower, "^", 4, 4},      {kKey0, "0", 5, 0},         {kKeyPoint, ".", 5, 1},
+    {kKeyBackslash, "\\", 5, 2}, {kKeyPlus, "+", 5, 3},      {kKeySemicolon, ";", 5, 4},
+    {kKeyFunctions, "F", 6, 0},  {kKeyConv, "Conv", 6, 1},   {kKeySwap, "<->", 6, 0},
     {kKeySI, "SI", 6, 1},        {kKeyEquals, "=", 6, 2, 3},
 };
 
-const int kTopRowIds[] = {kKeyRad, kKeyArc, kKeySin, kKeyLn,  kKeyLog,    kKeySqrt,
+const int kTopRowIds[] = {kKeyRad,  kKeyArc,     kKeySin,  kKeyLn,  kKeyLog, kKeySqrt,
                           kKeyGold, kKeyNumberE, kKeyBase, kKeyTan, kKeyCos, kKeyExp,
-                          kKeyAbs, kKeySquare, kKeyPi, kKeyCls};
+                          kKeyAbs,  kKeySquare,  kKeyPi,   kKeyCls};
 
 }  // namespace
 
 KeyInsertion InsertionOfKey(int id, bool arcMode) {
   if (id >= kKey1 && id <= kKey9) return {QString::number(id - kKey1 + 1)};
-  if (id >= kKeyA && id <= kKeyD) return {QString(QLatin1Char(static_cast<char>('A' + id - kKeyA)))};
+  if (id >= kKeyA && id <= kKeyD)
+    return {QString(QLatin1Char(static_cast<char>('A' + id - kKeyA)))};
   const QString arc = arcMode ? QStringLiteral("A") : QString();
   switch (id) {
-    case kKey0: return {QStringLiteral("0")};
-    case kKeyPoint: return {QStringLiteral(".")};
-    case kKeyPlus: return {QStringLiteral("+")};
-    case kKeyMinus: return {QStringLiteral("-")};
-    case kKeyTimes: return {QStringLiteral("*")};
-    case kKeyDivide: return {QStringLiteral("/")};
-    case kKeyOpen: return {QStringLiteral("(")};
-    case kKeyClose: return {QStringLiteral(")")};
-    case kKeySemicolon: return {QStringLiteral(";")};
-    case kKeyPower: return {QStringLiteral("**")};
-    case kKeyBackslash: return {QStringLiteral("\\")};
-    case kKeyPercent: return {QStringLiteral("%")};
-    case kKeyExponent: return {QStringLiteral("E")};
-    case kKeyHexF: return {QStringLiteral("F")};
-    case kKeyH: return {QStringLiteral("h")};
-    case kKeyO: return {QStringLiteral("o")};
-    case kKeyPi: return {QStringLiteral("PI")};
-    case kKeyGold: return {QStringLiteral("GOLD")};
-    case kKeyNumberE: return {QStringLiteral("2.71828182845905")};
-    case kKeyAbs: return {QStringLiteral("Abs"), true};
-    case kKeyLn: return {QStringLiteral("Ln"), true};
-    case kKeyLog: return {QStringLiteral("Log"), true};
-    case kKeyExp: return {QStringLiteral("Exp"), true};
-    case kKeySqrt: return {QStringLiteral("Sqrt"), true};
-    case kKeySquare: return {QStringLiteral("Sqr"), true};
-    case kKeySin: return {arc + QStringLiteral("Sin"), true};
-    case kKeyCos: return {arc + QStringLiteral("Cos"), true};
-    case kKeyTan: return {arc + QStringLiteral("Tan"), true};
-    default: return {};
+    case kKey0:
+      return {QStringLiteral("0")};
+    case kKeyPoint:
+      return {QStringLiteral(".")};
+    case kKeyPlus:
+      return {QStringLiteral("+")};
+    case kKeyMinus:
+      return {QStringLiteral("-")};
+    case kKeyTimes:
+      return {QStringLiteral("*")};
+    case kKeyDivide:
+      return {QStringLiteral("/")};
+    case kKeyOpen:
+      return {QStringLiteral("(")};
+    case kKeyClose:
+      return {QStringLiteral(")")};
+    case kKeySemicolon:
+      return {QStringLiteral(";")};
+    case kKeyPower:
+      return {QStringLiteral("**")};
+    case kKeyBackslash:
+      return {QStringLiteral("\\")};
+    case kKeyPercent:
+      return {QStringLiteral("%")};
+    case kKeyExponent:
+      return {QStringLiteral("E")};
+    case kKeyHexF:
+      return {QStringLiteral("F")};
+    case kKeyH:
+      return {QStringLiteral("h")};
+    case kKeyO:
+      return {QStringLiteral("o")};
+    case kKeyPi:
+      return {QStringLiteral("PI")};
+    case kKeyGold:
+      return {QStringLiteral("GOLD")};
+    case kKeyNumberE:
+      return {QStringLiteral("2.71828182845905")};
+    case kKeyAbs:
+      return {QStringLiteral("Abs"), true};
+    case kKeyLn:
+      return {QStringLiteral("Ln"), true};
+    case kKeyLog:
+      return {QStringLiteral("Log"), true};
+    case kKeyExp:
+      return {QStringLiteral("Exp"), true};
+    case kKeySqrt:
+      return {QStringLiteral("Sqrt"), true};
+    case kKeySquare:
+      return {QStringLiteral("Sqr"), true};
+    case kKeySin:
+      return {arc + QStringLiteral("Sin"), true};
+    case kKeyCos:
+      return {arc + QStringLiteral("Cos"), true};
+    case kKeyTan:
+      return {arc + QStringLiteral("Tan"), true};
+    default:
+      return {};
   }
 }
 
@@ -233,11 +263,13 @@ void Keypad::SetArcColour(bool arcOn) { keys_[kKeyArc]->SetTextColour(arcOn ? kR
 void Keypad::ApplyOptionColours(const OptionsRecord& options) {
   for (int id = kKey1; id <= kKey0; ++id)
     keys_[id]->SetTextColour(ColorFromColorRef(options.digitColor));
-  for (int id : {kKeyAbs, kKeyCos, kKeyExp, kKeyLn, kKeyLog, kKeySin, kKeySquare, kKeySqrt, kKeyTan})
+  for (int id :
+       {kKeyAbs, kKeyCos, kKeyExp, kKeyLn, kKeyLog, kKeySin, kKeySquare, kKeySqrt, kKeyTan})
     keys_[id]->SetTextColour(ColorFromColorRef(options.functionColor));
   for (int id : {kKeyTimes, kKeyPlus, kKeyPercent, kKeyMinus, kKeyEquals, kKeyPower})
     keys_[id]->SetTextColour(ColorFromColorRef(options.operationColor));
-  for (auto& entry : keys_) entry.second->SetHoverColour(ColorFromColorRef(options.buttonHighlight));
+  for (auto& entry : keys_)
+    entry.second->SetHoverColour(ColorFromColorRef(options.buttonHighlight));
 }
 
 void Keypad::Retranslate() {

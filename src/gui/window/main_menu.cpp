@@ -54,7 +54,8 @@ void CalculatorDialog::BuildMenu() {
   add(fileMenu_, kCmdExit, QKeySequence(), &CalculatorDialog::Exit);
 
   toolsMenu_ = menuBar_->addMenu(QString());
-  add(toolsMenu_, kCmdPreferences, QKeySequence(Qt::Key_F9), &CalculatorDialog::OpenPreferencesSheet);
+  add(toolsMenu_, kCmdPreferences, QKeySequence(Qt::Key_F9),
+      &CalculatorDialog::OpenPreferencesSheet);
   add(toolsMenu_, kCmdVariables, QKeySequence(Qt::Key_F2), &CalculatorDialog::OpenVariables);
   add(toolsMenu_, kCmdFunctions, QKeySequence(Qt::Key_F5), &CalculatorDialog::ShowFunctionsList);
   add(toolsMenu_, kCmdUserFunctions, QKeySequence(), &CalculatorDialog::OpenLoadedFunctions);
@@ -160,8 +161,8 @@ QMenu* CalculatorDialog::CreateEditorContextMenu() {
   auto* menu = new QMenu(this);
   const bool selected = editor_->textCursor().hasSelection();
   auto add = [&](const QString& text, const QKeySequence& shortcut, bool enabled, auto slot) {
-    QAction* action = menu->addAction(text + QLatin1Char('\t') +
-                                      shortcut.toString(QKeySequence::NativeText));
+    QAction* action =
+        menu->addAction(text + QLatin1Char('\t') + shortcut.toString(QKeySequence::NativeText));
     action->setEnabled(enabled);
     connect(action, &QAction::triggered, editor_, slot);
     return action;

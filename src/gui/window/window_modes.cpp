@@ -51,9 +51,9 @@ void CalculatorDialog::BuildKeypad() {
     menu->exec(editor_->viewport()->mapToGlobal(pos));
   });
   const int base = Options().numberBase;
-  keypad_->SetBaseCaption(base >= 1 && base <= 3 ? QString::fromLatin1(kBaseCaptions[base])
-                                                 : QStringLiteral("Dec"),
-                          base < 1 || base > 3);
+  keypad_->SetBaseCaption(
+      base >= 1 && base <= 3 ? QString::fromLatin1(kBaseCaptions[base]) : QStringLiteral("Dec"),
+      base < 1 || base > 3);
 }
 
 void CalculatorDialog::InsertText(const QString& text, bool isFunction) {
@@ -67,17 +67,38 @@ void CalculatorDialog::OnKey(int id) {
     return;
   }
   switch (id) {
-    case kKeyEquals: EvaluateCurrentLine(false); break;
-    case kKeyBack: DeleteBackwards(*editor_); break;
-    case kKeyCls: ClearUndoably(*editor_); break;
-    case kKeyArc: ToggleArcMode(); break;
-    case kKeyRad: ToggleAngleMode(); break;
-    case kKeyBase: ShowBaseMenu(); break;
-    case kKeyFunctions: ShowFunctionsList(); break;
-    case kKeyConv: ToggleUnitMode(); break;
-    case kKeySwap: ExchangeUnits(); break;
-    case kKeySI: SelectInternationalUnit(); break;
-    default: break;
+    case kKeyEquals:
+      EvaluateCurrentLine(false);
+      break;
+    case kKeyBack:
+      DeleteBackwards(*editor_);
+      break;
+    case kKeyCls:
+      ClearUndoably(*editor_);
+      break;
+    case kKeyArc:
+      ToggleArcMode();
+      break;
+    case kKeyRad:
+      ToggleAngleMode();
+      break;
+    case kKeyBase:
+      ShowBaseMenu();
+      break;
+    case kKeyFunctions:
+      ShowFunctionsList();
+      break;
+    case kKeyConv:
+      ToggleUnitMode();
+      break;
+    case kKeySwap:
+      ExchangeUnits();
+      break;
+    case kKeySI:
+      SelectInternationalUnit();
+      break;
+    default:
+      break;
   }
 }
 
@@ -177,17 +198,38 @@ bool CalculatorDialog::HandleFunctionShortcut(int key) {
                true);
   };
   switch (key) {
-    case Qt::Key_A: insert("Abs", false); break;
-    case Qt::Key_C: insert("Cos", true); break;
-    case Qt::Key_E: insert("Exp", false); break;
-    case Qt::Key_G: insert("Log", false); break;
-    case Qt::Key_I: ToggleArcMode(); break;
-    case Qt::Key_L: insert("Ln", false); break;
-    case Qt::Key_N: insert("Sin", true); break;
-    case Qt::Key_R: insert("Sqrt", false); break;
-    case Qt::Key_S: insert("Sqr", false); break;
-    case Qt::Key_T: insert("Tan", true); break;
-    default: break;  // the other letters do nothing, but are taken too
+    case Qt::Key_A:
+      insert("Abs", false);
+      break;
+    case Qt::Key_C:
+      insert("Cos", true);
+      break;
+    case Qt::Key_E:
+      insert("Exp", false);
+      break;
+    case Qt::Key_G:
+      insert("Log", false);
+      break;
+    case Qt::Key_I:
+      ToggleArcMode();
+      break;
+    case Qt::Key_L:
+      insert("Ln", false);
+      break;
+    case Qt::Key_N:
+      insert("Sin", true);
+      break;
+    case Qt::Key_R:
+      insert("Sqrt", false);
+      break;
+    case Qt::Key_S:
+      insert("Sqr", false);
+      break;
+    case Qt::Key_T:
+      insert("Tan", true);
+      break;
+    default:
+      break;  // the other letters do nothing, but are taken too
   }
   return true;
 }
@@ -213,13 +255,27 @@ bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event) {
     int command = 0;
     bool acts = mods == Qt::NoModifier;
     switch (key->key()) {
-      case Qt::Key_F1: command = kCmdHelp; break;
-      case Qt::Key_F2: command = kCmdVariables; break;
-      case Qt::Key_F3: command = kCmdSwapUnits; break;
-      case Qt::Key_F4: command = kCmdInternationalUnit; break;
-      case Qt::Key_F5: command = kCmdFunctions; break;
-      case Qt::Key_F6: command = kCmdUnitMode; break;
-      case Qt::Key_F9: command = kCmdPreferences; break;
+      case Qt::Key_F1:
+        command = kCmdHelp;
+        break;
+      case Qt::Key_F2:
+        command = kCmdVariables;
+        break;
+      case Qt::Key_F3:
+        command = kCmdSwapUnits;
+        break;
+      case Qt::Key_F4:
+        command = kCmdInternationalUnit;
+        break;
+      case Qt::Key_F5:
+        command = kCmdFunctions;
+        break;
+      case Qt::Key_F6:
+        command = kCmdUnitMode;
+        break;
+      case Qt::Key_F9:
+        command = kCmdPreferences;
+        break;
       case Qt::Key_O:
       case Qt::Key_S:
         if (mods == Qt::ControlModifier) {
@@ -227,7 +283,8 @@ bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event) {
           acts = true;
         }
         break;
-      default: break;
+      default:
+        break;
     }
     if (command != 0) {
       event->accept();

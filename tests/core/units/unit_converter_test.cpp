@@ -15,9 +15,8 @@ using Names = std::vector<std::string>;
 // languages, a unit whose type is missing.
 UnitTables SampleTables() {
   UnitTables t;
-  t.types = {{"Length", "Length|Длина"},
-             {"Temperature", "Temperature|Температура"},
-             {"Plain", "Plain"}};
+  t.types = {
+      {"Length", "Length|Длина"}, {"Temperature", "Temperature|Температура"}, {"Plain", "Plain"}};
   t.units = {
       {true, "Length", "m|м", "1"},
       {true, "Length", "km|км", "1000"},
@@ -55,14 +54,16 @@ TEST(UnitConverter, LookupsByShownName) {
       {false, "Длина", "км", "*1000", "/1000"},
       {true, "Temperature", "°F", "*5/9-160/9", "*9/5+32"},
       {true, "Plain", "p", "*3", "/3"},
-      {true, "Length", "км", "", ""},     // a Russian name in English
-      {true, "Length", "°F", "", ""},     // a unit of another type
-      {true, "Nowhere", "", "", ""},      // no such type shown
+      {true, "Length", "км", "", ""},  // a Russian name in English
+      {true, "Length", "°F", "", ""},  // a unit of another type
+      {true, "Nowhere", "", "", ""},   // no such type shown
   };
   for (const auto& c : cases) {
     const std::string key = GetUnitTypeKey(t, c.type, c.english);
-    EXPECT_EQ(GetConversionText(t, c.english, key, c.unit, true), c.toward) << c.type << ' ' << c.unit;
-    EXPECT_EQ(GetConversionText(t, c.english, key, c.unit, false), c.from) << c.type << ' ' << c.unit;
+    EXPECT_EQ(GetConversionText(t, c.english, key, c.unit, true), c.toward)
+        << c.type << ' ' << c.unit;
+    EXPECT_EQ(GetConversionText(t, c.english, key, c.unit, false), c.from)
+        << c.type << ' ' << c.unit;
   }
   EXPECT_EQ(GetUnitTypeKey(t, "Длина", true), "");
 }
