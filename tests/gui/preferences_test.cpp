@@ -298,6 +298,17 @@ class PreferencesTest : public QObject {
     const QByteArray text = file.readAll();
     QVERIFY(text.contains("<Format>0</Format>"));
     QVERIFY(text.contains("<BackColor>65535</BackColor>"));
+
+    // What Apply committed stays when the sheet is then cancelled.
+    WhenSheetOpens(dialog, [](PreferencesSheet& sheet) {
+      Control<QCheckBox>(sheet, "autoClip")->setChecked(true);
+      sheet.Buttons()->button(QDialogButtonBox::Apply)->click();
+      Control<QCheckBox>(sheet, "saveResults")->setChecked(true);
+      sheet.reject();
+    });
+    vr::OpenPreferences(dialog);
+    QCOMPARE(vr::Options().autoClip, 1);
+    QCOMPARE(vr::Options().saveResults, before.saveResults);
   }
 
  private:

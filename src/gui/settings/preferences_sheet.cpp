@@ -69,9 +69,7 @@ void CommitPreferences(CalculatorDialog& dialog, const OptionsRecord& working,
   // at exit, where a failure is reported.
   SaveOptionsFile(dialog.ProgramFolder(), dialog.Session(), dialog.Editor()->Lines());
 
-  // The keys read their colours from the options when they paint.
-  for (QWidget* area : {dialog.TopKeyArea(), dialog.SideKeyArea()})
-    if (area != nullptr) area->update();
+  dialog.ApplyKeyColors();
   if (live.backColor != before.backColor || live.textColor != before.textColor ||
       live.textHighlight != before.textHighlight || live.fontSize != before.fontSize)
     dialog.ApplyEditorAppearance();
