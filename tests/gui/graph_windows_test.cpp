@@ -1,12 +1,13 @@
 // Graph command lines in the main window: which graph window opens, what is
 // written below the line, redrawing a shown graph, Enter and Escape in a
 // graph window, and the place a graph window keeps in the options.
+#include "gui/graphs/graph_windows.h"
+
 #include <QLineEdit>
 #include <QTest>
 
 #include "gui/graphs/graph2d_dialog.h"
 #include "gui/graphs/graph3d_dialog.h"
-#include "gui/graphs/graph_windows.h"
 #include "gui/graphs/polar_plot_dialog.h"
 #include "gui/window/ui_language.h"
 #include "gui_test_support.h"

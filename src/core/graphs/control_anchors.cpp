@@ -2,8 +2,7 @@
 
 namespace vr {
 
-void ControlAnchors::Add(int control, int flags, const AnchorRect& rect,
-                         const AnchorRect& client) {
+void ControlAnchors::Add(int control, int flags, const AnchorRect& rect, const AnchorRect& client) {
   AnchorEntry e;
   e.control = control;
   e.flags = flags;

@@ -88,8 +88,7 @@ void SurfaceRaster::ColumnWalk(PixelPoint q, int ddx, int ddy) {
   const double slope = static_cast<double>(ddy) / ddx;
   // Columns outside the picture are never drawn nor kept in a horizon.
   const std::int64_t from = std::max<std::int64_t>(std::min(0, ddx), 1 - std::int64_t{q.x});
-  const std::int64_t to =
-      std::min<std::int64_t>(std::max(0, ddx), std::int64_t{width_} - 1 - q.x);
+  const std::int64_t to = std::min<std::int64_t>(std::max(0, ddx), std::int64_t{width_} - 1 - q.x);
   for (std::int64_t t = from; t <= to; ++t) {
     HorizonPlot(static_cast<int>(q.x + t), RoundDown(q.y + slope * static_cast<double>(t)));
   }

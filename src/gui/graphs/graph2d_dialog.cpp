@@ -56,8 +56,8 @@ void Graph2DDialog::RenderPicture(QImage& picture) {
   const int w = size.width();
   const int h = size.height();
   if (!samples_ || static_cast<int>(samples_->y.size()) != w + 1) {
-    samples_ = ComputeGraph2DSamples(Engine(), model_.FunctionText(), model_.StartX(),
-                                     model_.EndX(), w);
+    samples_ =
+        ComputeGraph2DSamples(Engine(), model_.FunctionText(), model_.StartX(), model_.EndX(), w);
   }
   const Graph2DPlot plot = LayOutGraph2D(*samples_, model_.StartX(), model_.EndX(), w, h);
 

@@ -49,8 +49,7 @@ Graph3DDialog::Graph3DDialog(ExpressionEngine& engine, QWidget* mainWindow)
 
 void Graph3DDialog::Retranslate() {
   setWindowTitle(Text("3D-graph"));
-  const char* texts[] = {"Function", "Start x", "End x",  "Start y",
-                         "End y",    "Z-scale", "Z-shift"};
+  const char* texts[] = {"Function", "Start x", "End x", "Start y", "End y", "Z-scale", "Z-shift"};
   for (int i = 0; i < 7; ++i) labels_[i]->setText(Text(texts[i]));
 }
 
@@ -66,8 +65,8 @@ int Graph3DDialog::SetFromCommand(std::string_view argument) {
 void Graph3DDialog::ApplyInputs() {
   std::string typed[7];
   for (int i = 0; i < 7; ++i) typed[i] = edits_[i]->text().toStdString();
-  model_.ApplyInputs(Engine(), {typed[0], typed[1], typed[2], typed[3], typed[4], typed[5],
-                                typed[6]});
+  model_.ApplyInputs(Engine(),
+                     {typed[0], typed[1], typed[2], typed[3], typed[4], typed[5], typed[6]});
   Redraw();
 }
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <cmath>
 
 namespace vr {
 
@@ -48,10 +49,14 @@ QString GraphWindow::Text(const char* english) {
 }
 
 QRect GraphWindow::FromDialogUnits(int x, int y, int w, int h) const {
-  // Dialog units: a quarter of the font's average character width across,
-  // an eighth of its height down.
+  // Dialog units: a quarter of the font's average letter width across (the
+  // width of the alphabet over 52, which fits the labels' texts better than
+  // the font's own average), an eighth of its height down.
   const QFontMetrics fm(font());
-  const double ux = fm.averageCharWidth() / 4.0;
+  const double letter =
+      fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+      52.0;
+  const double ux = std::ceil(letter) / 4.0;
   const double uy = fm.height() / 8.0;
   return QRect(qRound(x * ux), qRound(y * uy), qRound(w * ux), qRound(h * uy));
 }

@@ -18,11 +18,8 @@ PolarPlotDialog::PolarPlotDialog(ExpressionEngine& engine, QWidget* mainWindow)
   functionEdit_ = AddEdit(53, 142, 163, 13);
   angleLabel_ = AddLabel(9, 161, 40, 8);
   angleEdit_ = AddEdit(53, 159, 163, 13);
-  AnchorControls({{Area(), 15},
-                  {functionEdit_, 14},
-                  {functionLabel_, 4},
-                  {angleEdit_, 14},
-                  {angleLabel_, 4}});
+  AnchorControls(
+      {{Area(), 15}, {functionEdit_, 14}, {functionLabel_, 4}, {angleEdit_, 14}, {angleLabel_, 4}});
   Retranslate();
 }
 
@@ -40,8 +37,8 @@ int PolarPlotDialog::SetFromCommand(std::string_view argument) {
 }
 
 void PolarPlotDialog::ApplyInputs() {
-  if (model_.ApplyInputs(Engine(), {functionEdit_->text().toStdString(),
-                                    angleEdit_->text().toStdString()})) {
+  if (model_.ApplyInputs(Engine(),
+                         {functionEdit_->text().toStdString(), angleEdit_->text().toStdString()})) {
     Redraw();
   }
 }

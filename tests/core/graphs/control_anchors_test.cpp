@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "graphs/control_anchors.h"
+
+#include <gtest/gtest.h>
 
 namespace vr {
 namespace {
@@ -18,8 +18,7 @@ TEST(ControlAnchors, ControlsFollowTheEdgesTheyAreAnchoredTo) {
       {14, {10, 80, 210, 100}},  // across, kept at the bottom
       {4, {10, 80, 110, 100}},   // kept at the bottom, same size
       {8, {110, 20, 210, 40}},   // kept at the right
-      {2 | 1, {10, 20, 110, 40}},
-      {0, {10, 20, 110, 40}},
+      {2 | 1, {10, 20, 110, 40}}, {0, {10, 20, 110, 40}},
   };
   for (const Row& r : rows) {
     ControlAnchors anchors;

@@ -1,7 +1,8 @@
+#include "graphs/graph_command.h"
+
 #include <gtest/gtest.h>
 
 #include "graphs/argument_field.h"
-#include "graphs/graph_command.h"
 #include "settings/options_record.h"
 
 namespace vr {

@@ -44,10 +44,10 @@ TEST(SurfaceModel, CommandCodesScaleAndEdits) {
     EXPECT_EQ(model.Inputs().zScale, r.zScale) << r.argument;
     const SurfaceEdits& e = model.Edits();
     EXPECT_EQ(e.function, r.edits.function) << r.argument;
-    EXPECT_EQ(e.xStart + ";" + e.xEnd + ";" + e.yStart + ";" + e.yEnd + ";" + e.zScale + ";" +
-                  e.zShift,
-              r.edits.xStart + ";" + r.edits.xEnd + ";" + r.edits.yStart + ";" + r.edits.yEnd +
-                  ";" + r.edits.zScale + ";" + r.edits.zShift)
+    EXPECT_EQ(
+        e.xStart + ";" + e.xEnd + ";" + e.yStart + ";" + e.yEnd + ";" + e.zScale + ";" + e.zShift,
+        r.edits.xStart + ";" + r.edits.xEnd + ";" + r.edits.yStart + ";" + r.edits.yEnd + ";" +
+            r.edits.zScale + ";" + r.edits.zShift)
         << r.argument;
   }
 }
@@ -72,7 +72,7 @@ TEST(SurfaceModel, EnterMakesTheScaleAWholeNumber) {
 }
 
 TEST(SurfacePicture, GridStepsFollowTheWidth) {
-  const std::pair<int, int> rows[] = {{200, 19}, {201, 31}, {400, 31}, {401, 71},
+  const std::pair<int, int> rows[] = {{200, 19}, {201, 31},  {400, 31},  {401, 71},
                                       {600, 71}, {601, 109}, {800, 109}, {801, 137}};
   for (const auto& [width, steps] : rows) EXPECT_EQ(SurfaceGridSteps(width), steps) << width;
 }
@@ -91,11 +91,11 @@ TEST(SurfacePicture, IsometricProjection) {
     PixelPoint p;
   };
   const Row rows[] = {
-      {0, 0, 0, {86, 40}},    // the origin: column cx, height zShift (R(-0.5) = -1)
-      {1, 0, 0, {42, 15}},    // x runs to the lower left
-      {0, 1, 0, {129, 15}},   // y to the lower right
-      {0, 0, 20, {86, 60}},   // z straight up
-      {1, 1, 0, {86, -11}}  // R(-10.5) = -11,
+      {0, 0, 0, {86, 40}},   // the origin: column cx, height zShift (R(-0.5) = -1)
+      {1, 0, 0, {42, 15}},   // x runs to the lower left
+      {0, 1, 0, {129, 15}},  // y to the lower right
+      {0, 0, 20, {86, 60}},  // z straight up
+      {1, 1, 0, {86, -11}}   // R(-10.5) = -11,
   };
   for (const Row& r : rows) {
     EXPECT_EQ(view.Project(r.x, r.y, r.z), r.p) << r.x << "," << r.y << "," << r.z;
