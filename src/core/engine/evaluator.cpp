@@ -112,29 +112,17 @@ ErrorCode RunFunction(ExpressionEngine& engine, ValueStack& stack, const Token& 
   return code;
 }
 
-// What `target = top` does when the evaluation ends with a Real popped
-// from the stack.
-void StoreReal(Value& target, double number) {
-  target.kind = ValueKind::Real;
-  target.name.clear();
-  target.num.real = number;
-}
-
 }  // namespace
 
 ErrorCode ExpressionEngine::EvaluatePostfix(Value& result) {
   if (useNumericProgram) {
-    double number = 0.0;
-    const ErrorCode code = program_.Run(postfix_, services_.operations, variables_, number);
+    const ErrorCode code =
+        program_.Run(postfix_, services_.operations, variables_, result, lastResult);
     if (code != kNotReal) {
-      // As the general evaluator leaves things: the result and the last
-      // result are written only on success.
+      // The general evaluator leaves its stack empty and the flag clear.
       stack_.Clear();
       solveFlag = false;
-      if (code != kOk) return code;
-      StoreReal(result, number);
-      StoreReal(lastResult, number);
-      return kOk;
+      return code;
     }
   }
   return EvaluateGeneral(result);

@@ -20,63 +20,64 @@ inline ErrorCode Assign(double& out, double value) {
   return kOk;
 }
 
-// The steps of the program: each name, the Real rule it applies (to `a`, or
-// to `a` and `b`, into `r`) and whether a step on constants may be worked out
-// once when compiling. The trigonometric functions read the angle unit when
-// they run, so they are never worked out early.
-#define VR_UNARY_STEPS(X)                                           \
-  X(Negate, RealNegate(a, r), true)                                 \
-  X(Factorial, RealFactorial(a, r), true)                           \
-  X(BitNot, RealWholeUnary(a, ComplementBits, r), true)             \
-  X(LogicalNot, RealWholeUnary(a, NegateTruth, r), true)            \
-  X(Sin, RealSineCosine(a, true, r), false)                         \
-  X(Cos, RealSineCosine(a, false, r), false)                        \
-  X(Tan, RealTangent(a, r), false)                                  \
-  X(Asin, RealArcSineCosine(a, true, r), false)                     \
-  X(Acos, RealArcSineCosine(a, false, r), false)                    \
-  X(Atan, RealArcTangent(a, r), false)                              \
-  X(Sinh, RealHyperbolic(a, kFnSinh, r), true)                      \
-  X(Cosh, RealHyperbolic(a, kFnCosh, r), true)                      \
-  X(Tanh, RealHyperbolic(a, kFnTanh, r), true)                      \
-  X(Asinh, RealInverseHyperbolic(a, true, r), true)                 \
-  X(Acosh, RealInverseHyperbolic(a, false, r), true)                \
-  X(Atanh, RealInverseHyperbolicTangent(a, r), true)                \
-  X(Round, Assign(r, RoundByMode(0, a)), true)                      \
-  X(Ceil, Assign(r, RoundByMode(1, a)), true)                       \
-  X(Floor, Assign(r, RoundByMode(2, a)), true)                      \
-  X(Frac, Assign(r, FractionalPart(a)), true)                       \
-  X(Sqrt, RealSquareRoot(a, r), true)                               \
-  X(Abs, Assign(r, std::fabs(a)), true)                             \
-  X(Ln, RealLogarithm(a, false, r), true)                           \
-  X(Log, RealLogarithm(a, true, r), true)                           \
-  X(Exp, RealExponential(a, r), true)                               \
-  X(Odd, Assign(r, OddTruth(a)), true)                              \
-  X(Sqr, RealMultiply(a, a, r), true)
+// The steps of the program: each name, the operator or built-in function
+// it stands for, the Real rule it applies (to `a`, or to `a` and `b`, into
+// `r`) and, for unary steps, whether it depends on the angle unit
+// (`radian`). The unit is read when the program runs, so those steps are
+// never worked out early on constants, as other steps are.
+#define VR_UNARY_STEPS(X)                                                          \
+  X(Negate, Operator, kOpUnaryMinus, RealNegate(a, r), false)                      \
+  X(Factorial, Operator, kOpFactorial, RealFactorial(a, r), false)                 \
+  X(BitNot, Operator, kOpBitNot, RealWholeUnary(a, ComplementBits, r), false)      \
+  X(LogicalNot, Operator, kOpLogicalNot, RealWholeUnary(a, NegateTruth, r), false) \
+  X(Sin, Function, kFnSin, RealSineCosine(a, true, radian, r), true)               \
+  X(Cos, Function, kFnCos, RealSineCosine(a, false, radian, r), true)              \
+  X(Tan, Function, kFnTan, RealTangent(a, radian, r), true)                        \
+  X(Asin, Function, kFnAsin, RealArcSineCosine(a, true, radian, r), true)          \
+  X(Acos, Function, kFnAcos, RealArcSineCosine(a, false, radian, r), true)         \
+  X(Atan, Function, kFnAtan, RealArcTangent(a, radian, r), true)                   \
+  X(Sinh, Function, kFnSinh, RealHyperbolic(a, kFnSinh, r), false)                 \
+  X(Cosh, Function, kFnCosh, RealHyperbolic(a, kFnCosh, r), false)                 \
+  X(Tanh, Function, kFnTanh, RealHyperbolic(a, kFnTanh, r), false)                 \
+  X(Asinh, Function, kFnAsinh, RealInverseHyperbolic(a, true, r), false)           \
+  X(Acosh, Function, kFnAcosh, RealInverseHyperbolic(a, false, r), false)          \
+  X(Atanh, Function, kFnAtanh, RealInverseHyperbolicTangent(a, r), false)          \
+  X(Round, Function, kFnRound, Assign(r, RoundByMode(0, a)), false)                \
+  X(Ceil, Function, kFnCeil, Assign(r, RoundByMode(1, a)), false)                  \
+  X(Floor, Function, kFnFloor, Assign(r, RoundByMode(2, a)), false)                \
+  X(Frac, Function, kFnFrac, Assign(r, FractionalPart(a)), false)                  \
+  X(Sqrt, Function, kFnSqrt, RealSquareRoot(a, r), false)                          \
+  X(Abs, Function, kFnAbs, Assign(r, std::fabs(a)), false)                         \
+  X(Ln, Function, kFnLn, RealLogarithm(a, false, r), false)                        \
+  X(Log, Function, kFnLog, RealLogarithm(a, true, r), false)                       \
+  X(Exp, Function, kFnExp, RealExponential(a, r), false)                           \
+  X(Odd, Function, kFnOdd, Assign(r, OddTruth(a)), false)                          \
+  X(Sqr, Function, kFnSqr, RealMultiply(a, a, r), false)
 
-#define VR_BINARY_STEPS(X)                                          \
-  X(Add, RealAdd(a, b, r))                                          \
-  X(Subtract, RealSubtract(a, b, r))                                \
-  X(Multiply, RealMultiply(a, b, r))                                \
-  X(Divide, RealDivide(a, b, r))                                    \
-  X(Remainder, RealRemainder(a, b, r))                              \
-  X(Power, RealPower(a, b, r))                                      \
-  X(Equal, RealEqual(a, b, false, r))                               \
-  X(NotEqual, RealEqual(a, b, true, r))                             \
-  X(Less, RealOrder(a, b, kOpLess, r))                              \
-  X(Greater, RealOrder(a, b, kOpGreater, r))                        \
-  X(LessEqual, RealOrder(a, b, kOpLessEqual, r))                    \
-  X(GreaterEqual, RealOrder(a, b, kOpGreaterEqual, r))              \
-  X(ShiftLeft, RealWholeBinary(a, b, ShiftBits, 0, r))              \
-  X(ShiftRight, RealWholeBinary(a, b, ShiftBits, 1, r))             \
-  X(BitAnd, RealWholeBinary(a, b, CombineBits, kOpBitAnd, r))       \
-  X(BitOr, RealWholeBinary(a, b, CombineBits, kOpBitOr, r))         \
-  X(BitXor, RealWholeBinary(a, b, CombineBits, kOpBitXor, r))       \
-  X(LogicalAnd, RealWholeBinary(a, b, CombineTruths, kOpLogicalAnd, r)) \
-  X(LogicalOr, RealWholeBinary(a, b, CombineTruths, kOpLogicalOr, r))   \
-  X(PercentOf, RealPercentOf(a, b, r))                              \
-  X(PercentRatio, RealPercentRatio(a, b, r))                        \
-  X(PercentAdd, RealPercentChange(a, b, true, r))                   \
-  X(PercentSub, RealPercentChange(a, b, false, r))
+#define VR_BINARY_STEPS(X)                                                             \
+  X(Add, kOpAdd, RealAdd(a, b, r))                                                     \
+  X(Subtract, kOpSubtract, RealSubtract(a, b, r))                                      \
+  X(Multiply, kOpMultiply, RealMultiply(a, b, r))                                      \
+  X(Divide, kOpDivide, RealDivide(a, b, r))                                            \
+  X(Remainder, kOpRemainder, RealRemainder(a, b, r))                                   \
+  X(Power, kOpPower, RealPower(a, b, r))                                               \
+  X(Equal, kOpEqual, RealEqual(a, b, false, r))                                        \
+  X(NotEqual, kOpNotEqual, RealEqual(a, b, true, r))                                   \
+  X(Less, kOpLess, RealOrder(a, b, kOpLess, r))                                        \
+  X(Greater, kOpGreater, RealOrder(a, b, kOpGreater, r))                               \
+  X(LessEqual, kOpLessEqual, RealOrder(a, b, kOpLessEqual, r))                         \
+  X(GreaterEqual, kOpGreaterEqual, RealOrder(a, b, kOpGreaterEqual, r))                \
+  X(ShiftLeft, kOpShiftLeft, RealWholeBinary(a, b, ShiftBits, 0, r))                   \
+  X(ShiftRight, kOpShiftRight, RealWholeBinary(a, b, ShiftBits, 1, r))                 \
+  X(BitAnd, kOpBitAnd, RealWholeBinary(a, b, CombineBits, kOpBitAnd, r))               \
+  X(BitOr, kOpBitOr, RealWholeBinary(a, b, CombineBits, kOpBitOr, r))                  \
+  X(BitXor, kOpBitXor, RealWholeBinary(a, b, CombineBits, kOpBitXor, r))               \
+  X(LogicalAnd, kOpLogicalAnd, RealWholeBinary(a, b, CombineTruths, kOpLogicalAnd, r)) \
+  X(LogicalOr, kOpLogicalOr, RealWholeBinary(a, b, CombineTruths, kOpLogicalOr, r))    \
+  X(PercentOf, kOpPercentOf, RealPercentOf(a, b, r))                                   \
+  X(PercentRatio, kOpPercentRatio, RealPercentRatio(a, b, r))                          \
+  X(PercentAdd, kOpPercentAdd, RealPercentChange(a, b, true, r))                       \
+  X(PercentSub, kOpPercentSub, RealPercentChange(a, b, false, r))
 
 // Each unary step comes twice: applied to the top of the stack, and
 // reading its operand where it lies ("Load": a constant or a variable) and
@@ -84,15 +85,16 @@ inline ErrorCode Assign(double& out, double value) {
 // the stack, the right one read where it lies ("Right"), and both read
 // where they lie ("Both"), the result pushed.
 enum Op : std::uint8_t {
+  kReturn,
   kPush,
   kMin,
   kMax,
   kIif,
-#define VR_UNARY_ENUM(name, call, foldable) k##name, k##name##Load,
+#define VR_UNARY_ENUM(name, from, code, call, angle) k##name, k##name##Load,
   VR_UNARY_STEPS(VR_UNARY_ENUM)
 #undef VR_UNARY_ENUM
-#define VR_BINARY_ENUM(name, call) k##name, k##name##Right, k##name##Both,
-  VR_BINARY_STEPS(VR_BINARY_ENUM)
+#define VR_BINARY_ENUM(name, code, call) k##name, k##name##Right, k##name##Both,
+      VR_BINARY_STEPS(VR_BINARY_ENUM)
 #undef VR_BINARY_ENUM
 };
 
@@ -100,102 +102,61 @@ constexpr std::uint8_t kLoadVariant = 1;
 constexpr std::uint8_t kRightVariant = 1;
 constexpr std::uint8_t kBothVariant = 2;
 
-bool IsFoldable(std::uint8_t op) {
+bool ReadsAngleUnit(std::uint8_t op) {
   switch (op) {
-#define VR_UNARY_FOLDABLE(name, call, foldable) \
-  case k##name: return foldable;
-    VR_UNARY_STEPS(VR_UNARY_FOLDABLE)
-#undef VR_UNARY_FOLDABLE
-    default: return true;
+#define VR_UNARY_ANGLE(name, from, code, call, angle) \
+  case k##name:                                       \
+    return angle;
+    VR_UNARY_STEPS(VR_UNARY_ANGLE)
+#undef VR_UNARY_ANGLE
+    default:
+      return false;
   }
 }
 
 // A unary or binary step applied to numbers, for the work done while
 // compiling.
 ErrorCode ApplyUnary(std::uint8_t op, double a, double& r) {
+  const bool radian = true;  // only for the steps that are never worked out early
   switch (op) {
-#define VR_UNARY_APPLY(name, call, foldable) \
-  case k##name: return call;
+#define VR_UNARY_APPLY(name, from, code, call, angle) \
+  case k##name:                                       \
+    return call;
     VR_UNARY_STEPS(VR_UNARY_APPLY)
 #undef VR_UNARY_APPLY
-    default: return kErrorInExpression;
+    default:
+      return kErrorInExpression;
   }
 }
 
 ErrorCode ApplyBinary(std::uint8_t op, double a, double b, double& r) {
   switch (op) {
-#define VR_BINARY_APPLY(name, call) \
-  case k##name: return call;
+#define VR_BINARY_APPLY(name, code, call) \
+  case k##name:                           \
+    return call;
     VR_BINARY_STEPS(VR_BINARY_APPLY)
 #undef VR_BINARY_APPLY
-    default: return kErrorInExpression;
+    default:
+      return kErrorInExpression;
   }
 }
 
 bool IsBinary(std::uint8_t op) { return op >= kAdd; }
 
-// The step of an operator code; kPush where the program has none.
-std::uint8_t StepOfOperator(int code) {
-  switch (code) {
-    case kOpUnaryMinus: return kNegate;
-    case kOpAdd: return kAdd;
-    case kOpSubtract: return kSubtract;
-    case kOpMultiply: return kMultiply;
-    case kOpDivide: return kDivide;
-    case kOpRemainder: return kRemainder;
-    case kOpFactorial: return kFactorial;
-    case kOpPower: return kPower;
-    case kOpEqual: return kEqual;
-    case kOpNotEqual: return kNotEqual;
-    case kOpLess: return kLess;
-    case kOpGreater: return kGreater;
-    case kOpLessEqual: return kLessEqual;
-    case kOpGreaterEqual: return kGreaterEqual;
-    case kOpShiftLeft: return kShiftLeft;
-    case kOpShiftRight: return kShiftRight;
-    case kOpBitNot: return kBitNot;
-    case kOpBitAnd: return kBitAnd;
-    case kOpBitOr: return kBitOr;
-    case kOpBitXor: return kBitXor;
-    case kOpLogicalNot: return kLogicalNot;
-    case kOpLogicalAnd: return kLogicalAnd;
-    case kOpLogicalOr: return kLogicalOr;
-    case kOpPercentOf: return kPercentOf;
-    case kOpPercentRatio: return kPercentRatio;
-    case kOpPercentAdd: return kPercentAdd;
-    case kOpPercentSub: return kPercentSub;
-    default: return kPush;
-  }
-}
-
-// The step of a one-parameter built-in; kPush where the program has none.
-std::uint8_t StepOfFunction(int index) {
-  switch (index) {
-    case kFnSin: return kSin;
-    case kFnCos: return kCos;
-    case kFnTan: return kTan;
-    case kFnAsin: return kAsin;
-    case kFnAcos: return kAcos;
-    case kFnAtan: return kAtan;
-    case kFnSinh: return kSinh;
-    case kFnCosh: return kCosh;
-    case kFnTanh: return kTanh;
-    case kFnAsinh: return kAsinh;
-    case kFnAcosh: return kAcosh;
-    case kFnAtanh: return kAtanh;
-    case kFnRound: return kRound;
-    case kFnCeil: return kCeil;
-    case kFnFloor: return kFloor;
-    case kFnFrac: return kFrac;
-    case kFnSqrt: return kSqrt;
-    case kFnAbs: return kAbs;
-    case kFnLn: return kLn;
-    case kFnLog: return kLog;
-    case kFnExp: return kExp;
-    case kFnOdd: return kOdd;
-    case kFnSqr: return kSqr;
-    default: return kPush;
-  }
+// The step of an operator code or of a one-parameter built-in; kPush where
+// the program has none.
+std::uint8_t StepOf(bool function, int code) {
+  constexpr bool Operator = false;
+  constexpr bool Function = true;
+#define VR_UNARY_STEP_OF(name, from, from_code, call, angle) \
+  if (function == from && code == from_code) return k##name;
+  VR_UNARY_STEPS(VR_UNARY_STEP_OF)
+#undef VR_UNARY_STEP_OF
+#define VR_BINARY_STEP_OF(name, from_code, call) \
+  if (function == Operator && code == from_code) return k##name;
+  VR_BINARY_STEPS(VR_BINARY_STEP_OF)
+#undef VR_BINARY_STEP_OF
+  return kPush;
 }
 
 bool IsLiteral(TokenClass cls) {
@@ -217,6 +178,14 @@ bool IsLiteral(TokenClass cls) {
 // the name of their left operand, and the result must come out the same.)
 bool IsPlainReal(const Value& v) { return v.kind == ValueKind::Real && v.name.empty(); }
 
+// What `target = top` does in the general evaluator when its last Value is
+// a Real with no name.
+void StoreReal(Value& target, double number) {
+  target.kind = ValueKind::Real;
+  if (!target.name.empty()) target.name.clear();
+  target.num.real = number;
+}
+
 // Errors that the general evaluator returns with no name attached; the
 // program may return them itself, since it meets them at the same step.
 ErrorCode Unnamed(ErrorCode e) {
@@ -234,104 +203,115 @@ ErrorCode Unnamed(ErrorCode e) {
 
 }  // namespace
 
-ErrorCode NumericProgram::Run(const std::vector<Token>& postfix, const OperationTable* table,
-                              VariableTable& variables, double& result) {
-  if (state_ != State::Compiled) {
-    if (state_ == State::Refused) return kNotReal;
-    state_ = Compile(postfix, table) ? State::Compiled : State::Refused;
-    if (state_ == State::Refused) return kNotReal;
-    boundTable_ = nullptr;
-  }
-  if (boundTable_ != &variables || boundGeneration_ != variables.Generation()) {
-    bound_ = Bind(variables);
-    boundTable_ = &variables;
-    boundGeneration_ = variables.Generation();
-  }
-  if (!bound_) return kNotReal;
+bool NumericProgram::Prepare(const std::vector<Token>& postfix, const OperationTable* table,
+                             VariableTable& variables) {
+  readyFor_ = nullptr;
+  if (state_ == State::Unknown) state_ = Compile(postfix, table) ? State::Compiled : State::Refused;
+  if (state_ != State::Compiled || !Bind(variables)) return false;
+  readyFor_ = &variables;
+  readyGeneration_ = variables.Generation();
+  return true;
+}
+
+ErrorCode NumericProgram::Execute(Value& result, Value& lastResult) const {
   for (const Binding& b : bindings_) {
     if (!IsPlainReal(b.entry->value)) return kNotReal;
   }
+  const bool radian = readsAngleUnit_ && RadianMode();
 
-  // stack[0] is never used, so that `top` starts on an element.
+  // The top of the stack is kept in `acc`, the Values below it in `stack`
+  // (whose element 0 only receives the empty accumulator of the first push).
+  // Each step works out its result in `r` before it becomes the top, so
+  // that the top can stay in a register.
   double stack[kStackLimit + 1];
-  double* top = stack;
-  const Instruction* const end = code_.data() + code_.size();
-  for (const Instruction* step = code_.data(); step != end; ++step) {
+  double* below = stack;
+  double acc = 0.0;
+  for (const Instruction* step = code_.data();; ++step) {
     switch (step->op) {
+      case kReturn:
+        // A NaN's sign may differ between the two ways (see RealSubtract),
+        // and its sign shows in its text.
+        if (std::isnan(acc)) return kNotReal;
+        StoreReal(result, acc);
+        StoreReal(lastResult, acc);
+        return kOk;
       case kPush:
-        *++top = *step->a.at;
+        *below++ = acc;
+        acc = *step->a.at;
         break;
       case kMin:
       case kMax: {
         // The last parameter is the first best; the others are tried from
         // the last to the first.
-        double* first = top - (step->count - 1);
-        double best = *top;
-        for (double* p = top - 1; p >= first; --p) {
-          if (ReplacesBest(step->op == kMin, best, *p)) best = *p;
+        const double* first = below - (step->count - 1);
+        for (const double* p = below - 1; p >= first; --p) {
+          if (ReplacesBest(step->op == kMin, acc, *p)) acc = *p;
         }
-        top = first;
-        *top = best;
+        below -= step->count - 1;
         break;
       }
       case kIif:
-        top -= 2;
-        *top = IsTrueCondition(top[0]) ? top[1] : top[2];
+        below -= 2;
+        acc = IsTrueCondition(below[0]) ? below[1] : acc;
         break;
-#define VR_UNARY_CASE(name, call, foldable)       \
-  case k##name: {                                 \
-    const double a = *top;                        \
-    double& r = *top;                             \
+#define VR_UNARY_CASE(name, from, code, call, angle) \
+  case k##name: {                                    \
+    const double a = acc;                            \
+    double r = a;                                    \
     if (const ErrorCode e = call) return Unnamed(e); \
-    break;                                        \
-  }                                               \
-  case k##name##Load: {                           \
-    const double a = *step->a.at;                 \
-    double& r = *++top;                           \
+    acc = r;                                         \
+    break;                                           \
+  }                                                  \
+  case k##name##Load: {                              \
+    *below++ = acc;                                  \
+    const double a = *step->a.at;                    \
+    double r = a;                                    \
     if (const ErrorCode e = call) return Unnamed(e); \
-    break;                                        \
+    acc = r;                                         \
+    break;                                           \
   }
         VR_UNARY_STEPS(VR_UNARY_CASE)
 #undef VR_UNARY_CASE
-#define VR_BINARY_CASE(name, call)                \
-  case k##name: {                                 \
-    const double b = *top--;                      \
-    const double a = *top;                        \
-    double& r = *top;                             \
+#define VR_BINARY_CASE(name, code, call)             \
+  case k##name: {                                    \
+    const double a = *--below;                       \
+    const double b = acc;                            \
+    double r = a;                                    \
     if (const ErrorCode e = call) return Unnamed(e); \
-    break;                                        \
-  }                                               \
-  case k##name##Right: {                          \
-    const double b = *step->b.at;                 \
-    const double a = *top;                        \
-    double& r = *top;                             \
+    acc = r;                                         \
+    break;                                           \
+  }                                                  \
+  case k##name##Right: {                             \
+    const double a = acc;                            \
+    const double b = *step->b.at;                    \
+    double r = a;                                    \
     if (const ErrorCode e = call) return Unnamed(e); \
-    break;                                        \
-  }                                               \
-  case k##name##Both: {                           \
-    const double a = *step->a.at;                 \
-    const double b = *step->b.at;                 \
-    double& r = *++top;                           \
+    acc = r;                                         \
+    break;                                           \
+  }                                                  \
+  case k##name##Both: {                              \
+    *below++ = acc;                                  \
+    const double a = *step->a.at;                    \
+    const double b = *step->b.at;                    \
+    double r = a;                                    \
     if (const ErrorCode e = call) return Unnamed(e); \
-    break;                                        \
+    acc = r;                                         \
+    break;                                           \
   }
         VR_BINARY_STEPS(VR_BINARY_CASE)
 #undef VR_BINARY_CASE
       default:
-        return kNotReal;
+        // Every step the compiler makes has its case above.
+        __builtin_unreachable();
     }
   }
-  // A NaN's sign may differ between the two ways (see RealSubtract), and
-  // its sign shows in its text.
-  if (std::isnan(*top)) return kNotReal;
-  result = *top;
-  return kOk;
 }
 
 bool NumericProgram::Compile(const std::vector<Token>& postfix, const OperationTable* table) {
   code_.clear();
   bindings_.clear();
   slots_.clear();
+  readsAngleUnit_ = false;
   table_ = table;
   if (table_ == nullptr) return false;
   for (const Token& t : postfix) {
@@ -339,6 +319,7 @@ bool NumericProgram::Compile(const std::vector<Token>& postfix, const OperationT
   }
   // Anything but one Value left is an error or a list of solutions.
   if (slots_.size() != 1) return false;
+  code_.push_back(Instruction{});  // kReturn
   for (Instruction& step : code_) {
     for (Source* source : {&step.a, &step.b}) {
       if (source->binding < 0) source->at = &source->constant;
@@ -357,7 +338,7 @@ bool NumericProgram::CompileToken(const Token& t) {
       return PushOperand(0.0, BindingFor(t.value.name));
     case TokenClass::ConstantName: {
       const int index = t.value.kind == ValueKind::ConstantRef ? static_cast<int>(t.value.num.real)
-                                                                : FindNamedConstant(t.text);
+                                                               : FindNamedConstant(t.text);
       if (index < 0 || index >= kNamedConstantCount) return false;
       // time and date are read when they run, and are not Reals anyway.
       const Value v = NamedConstantValue(index);
@@ -366,7 +347,7 @@ bool NumericProgram::CompileToken(const Token& t) {
     case TokenClass::Operator: {
       if (t.op <= kOpNone || t.op >= kOperatorCodeCount) return false;
       if (!table_->operators[static_cast<std::size_t>(t.op)].realRule) return false;
-      const std::uint8_t op = StepOfOperator(t.op);
+      const std::uint8_t op = StepOf(false, t.op);
       if (op == kPush) return false;
       return IsBinary(op) ? EmitBinary(op) : EmitUnary(op);
     }
@@ -409,11 +390,12 @@ bool NumericProgram::EmitUnary(std::uint8_t op) {
   if (op == kLogicalNot && top.rawVariable) return false;
   // sqr pushes its parameter twice before multiplying.
   if (op == kSqr && !HasRoom(1)) return false;
+  if (ReadsAngleUnit(op)) readsAngleUnit_ = true;
   if (top.pushed) {
     Instruction& push = code_.back();
     if (push.op != kPush) return false;
     double folded;
-    if (top.constant && IsFoldable(op) && ApplyUnary(op, push.a.constant, folded) == kOk) {
+    if (top.constant && !ReadsAngleUnit(op) && ApplyUnary(op, push.a.constant, folded) == kOk) {
       push.a.constant = folded;
       return true;
     }
@@ -441,7 +423,7 @@ bool NumericProgram::EmitBinary(std::uint8_t op) {
     code_.pop_back();
     Instruction& pushA = code_.back();
     double folded;
-    if (left.constant && right.constant && IsFoldable(op) &&
+    if (left.constant && right.constant &&
         ApplyBinary(op, pushA.a.constant, pushB.a.constant, folded) == kOk) {
       pushA.a.constant = folded;
       return true;
@@ -493,7 +475,7 @@ bool NumericProgram::EmitFunction(const Token& t) {
   }
   if (index == kFnConj) return n == 1;  // a Real is its own conjugate
 
-  const std::uint8_t op = StepOfFunction(index);
+  const std::uint8_t op = StepOf(true, index);
   if (op == kPush || n != 1) return false;
   return EmitUnary(op);
 }

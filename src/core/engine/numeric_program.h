@@ -31,14 +31,24 @@ class NumericProgram {
   NumericProgram& operator=(const NumericProgram&) = delete;
 
   // Drops the program; the next run compiles the postfix list it is given.
-  void Forget() { state_ = State::Unknown; }
+  void Forget() {
+    state_ = State::Unknown;
+    readyFor_ = nullptr;
+  }
 
-  // kOk with the result of the line, the error the general evaluator would
-  // return, or kNotReal when the general evaluator must answer. Only
-  // operations that the table marks as following their Real rule are
-  // compiled; the variables are those the line reads.
+  // kOk with the line's result written into `result` and `lastResult` as
+  // the general evaluator writes them, the error the general evaluator
+  // would return (neither is then touched), or kNotReal when the general
+  // evaluator must answer. Only operations that the table marks as
+  // following their Real rule are compiled; the variables are those the
+  // line reads.
   ErrorCode Run(const std::vector<Token>& postfix, const OperationTable* table,
-                VariableTable& variables, double& result);
+                VariableTable& variables, Value& result, Value& lastResult) {
+    if (readyFor_ != &variables || readyGeneration_ != variables.Generation()) [[unlikely]] {
+      if (!Prepare(postfix, table, variables)) return kNotReal;
+    }
+    return Execute(result, lastResult);
+  }
 
  private:
   enum class State : std::uint8_t { Unknown, Compiled, Refused };
@@ -68,8 +78,8 @@ class NumericProgram {
   // What the compiler knows of one Value on the general evaluator's stack;
   // the program's own stack holds the same Values, some not pushed yet.
   struct Slot {
-    bool pushed = false;    // made by the last or (below it) the one-but-last step, a Push
-    bool constant = false;  // that Push reads a constant
+    bool pushed = false;       // made by the last or (below it) the one-but-last step, a Push
+    bool constant = false;     // that Push reads a constant
     bool rawVariable = false;  // a variable reference no operation has resolved yet
   };
 
@@ -83,15 +93,23 @@ class NumericProgram {
   bool HasRoom(int extra) const;
   int BindingFor(const std::string& name);
   bool Bind(VariableTable& variables);
+  // Compiles if need be and binds to the variables; false when the program
+  // cannot answer with these variables.
+  bool Prepare(const std::vector<Token>& postfix, const OperationTable* table,
+               VariableTable& variables);
+  // Runs the compiled, bound program.
+  ErrorCode Execute(Value& result, Value& lastResult) const;
 
   State state_ = State::Unknown;
   std::vector<Instruction> code_;
   std::vector<Binding> bindings_;
   std::vector<Slot> slots_;
+  bool readsAngleUnit_ = false;  // has trigonometric steps
   const OperationTable* table_ = nullptr;
-  const VariableTable* boundTable_ = nullptr;
-  std::uint64_t boundGeneration_ = 0;
-  bool bound_ = false;
+  // The table the program is compiled and bound for, as it was then; a
+  // change of table or of its entries sends the next run through Prepare.
+  const VariableTable* readyFor_ = nullptr;
+  std::uint64_t readyGeneration_ = 0;
 };
 
 }  // namespace vr

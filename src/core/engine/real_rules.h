@@ -4,6 +4,7 @@
 #include <compare>
 #include <cstdint>
 
+#include "engine/builtin_names.h"
 #include "engine/operator_code.h"
 #include "values/error_code.h"
 #include "values/value_conversion.h"
@@ -67,7 +68,26 @@ inline ErrorCode RealRemainder(double a, double b, double& out) {
   return kOk;
 }
 
-ErrorCode RealPower(double base, double exponent, double& out);
+// Powers go through the logarithm for every exponent, whole or not, so that
+// the digits of a result do not depend on whether the exponent is whole.
+// A negative base is allowed only with a whole exponent, whose parity gives
+// the sign.
+inline ErrorCode RealPower(double base, double exponent, double& out) {
+  double result;
+  if (base >= 0) {
+    result = std::exp(std::log(base) * exponent);
+  } else {
+    double whole;
+    if (std::modf(exponent, &whole) != 0.0) return kNegativePowerBase;
+    result = std::exp(std::log(-base) * exponent);
+    if (std::fmod(std::fabs(whole), 2.0) == 1.0) result = -result;
+  }
+  if (!std::isfinite(result)) return kFloatingPointOverflow;
+  out = result;
+  return kOk;
+}
+
+// 0 and the whole numbers below 170 (whose factorials fit a double).
 ErrorCode RealFactorial(double n, double& out);
 
 // Truth values are the Reals 1 and 0.
@@ -81,11 +101,20 @@ inline ErrorCode RealEqual(double a, double b, bool notEqual, double& out) {
 inline ErrorCode TruthOfOrder(std::partial_ordering order, int code, double& out) {
   bool truth = false;
   switch (code) {
-    case kOpLess: truth = order < 0; break;
-    case kOpGreater: truth = order > 0; break;
-    case kOpLessEqual: truth = order <= 0; break;
-    case kOpGreaterEqual: truth = order >= 0; break;
-    default: return kErrorInExpression;
+    case kOpLess:
+      truth = order < 0;
+      break;
+    case kOpGreater:
+      truth = order > 0;
+      break;
+    case kOpLessEqual:
+      truth = order <= 0;
+      break;
+    case kOpGreaterEqual:
+      truth = order >= 0;
+      break;
+    default:
+      return kErrorInExpression;
   }
   out = truth ? 1.0 : 0.0;
   return kOk;
@@ -125,18 +154,42 @@ using WholeCombine = double (*)(std::int32_t a, std::int32_t b, int variant);
 using WholeApply = double (*)(std::int32_t a);
 
 // variant 1 shifts right (propagating the sign), 0 left on the unsigned
-// bits; the count is taken modulo 32.
-double ShiftBits(std::int32_t value, std::int32_t count, int toRight);
-// variant: kOpBitAnd, kOpBitOr or kOpBitXor.
-double CombineBits(std::int32_t a, std::int32_t b, int code);
-// variant: kOpLogicalAnd or kOpLogicalOr.
-double CombineTruths(std::int32_t a, std::int32_t b, int code);
-// "~" read back as an unsigned number: ~0 is 4294967295.
-double ComplementBits(std::int32_t a);
-// "!": 1 for 0, else 0.
-double NegateTruth(std::int32_t a);
+// bits, read back as signed; the count is taken modulo 32 (a negative count
+// too, so -1 shifts by 31).
+inline double ShiftBits(std::int32_t value, std::int32_t count, int toRight) {
+  const unsigned bits = static_cast<std::uint32_t>(count) & 31u;
+  if (toRight) return value >> bits;
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(value) << bits);
+}
 
-inline ErrorCode RealWholeBinary(double a, double b, WholeCombine combine, int variant, double& out) {
+// variant: kOpBitAnd, kOpBitOr or kOpBitXor.
+inline double CombineBits(std::int32_t a, std::int32_t b, int code) {
+  switch (code) {
+    case kOpBitAnd:
+      return a & b;
+    case kOpBitOr:
+      return a | b;
+    default:
+      return a ^ b;
+  }
+}
+
+// variant: kOpLogicalAnd or kOpLogicalOr.
+inline double CombineTruths(std::int32_t a, std::int32_t b, int code) {
+  if (code == kOpLogicalAnd) return a != 0 && b != 0 ? 1.0 : 0.0;
+  return a != 0 || b != 0 ? 1.0 : 0.0;
+}
+
+// "~" read back as an unsigned number: ~0 is 4294967295.
+inline double ComplementBits(std::int32_t a) {
+  return static_cast<double>(~static_cast<std::uint32_t>(a));
+}
+
+// "!": 1 for 0, else 0.
+inline double NegateTruth(std::int32_t a) { return a == 0 ? 1.0 : 0.0; }
+
+inline ErrorCode RealWholeBinary(double a, double b, WholeCombine combine, int variant,
+                                 double& out) {
   if (!IsInteger(a) || !IsInteger(b)) return kNotForInteger;
   out = combine(Trunc32(a), Trunc32(b), variant);
   return kOk;
@@ -150,35 +203,122 @@ inline ErrorCode RealWholeUnary(double a, WholeApply apply, double& out) {
 
 // ---- Built-in functions -----------------------------------------------------------
 
-// Angles of sin, cos and tan go in, and those of asin, acos and atan come
-// out, in degrees unless the "Radian" setting is on; read at every call.
-double AngleToRadians(double x);
-double RadiansToAngle(double x);
+// The "Radian" setting, which the trigonometric functions read when they
+// run: angles of sin, cos and tan go in, and those of asin, acos and atan
+// come out, in degrees unless it is on.
+bool RadianMode();
 
-ErrorCode RealSineCosine(double x, bool sine, double& out);
-ErrorCode RealTangent(double x, double& out);
+inline double AngleToRadians(double x, bool radian) {
+  return radian ? x : x * (3.141592653589793 / 180);
+}
+
+inline double RadiansToAngle(double x, bool radian) {
+  return radian ? x : x * (180 / 3.141592653589793);
+}
+
+inline ErrorCode RealSineCosine(double x, bool sine, bool radian, double& out) {
+  const double a = AngleToRadians(x, radian);
+  out = sine ? std::sin(a) : std::cos(a);
+  return kOk;
+}
+
+// Only an exact zero cosine is a division by zero: the cosine of a rounded
+// pi/2 is not one, so tan(90) in degrees is a huge number rather than an
+// error. No double lies closer than about 1e-19 to an odd multiple of pi/2,
+// so a tangent below 1e300 proves the cosine is not 0 and spares computing
+// it; only a suspect tangent pays for the check.
+inline ErrorCode RealTangent(double x, bool radian, double& out) {
+  const double a = AngleToRadians(x, radian);
+  const double t = std::tan(a);
+  if (!(std::fabs(t) < 1e300) && std::cos(a) == 0.0) return kDivisionByZero;
+  out = t;
+  return kOk;
+}
+
 // Outside [-1, 1] the answer is Complex.
-ErrorCode RealArcSineCosine(double x, bool sine, double& out);
-ErrorCode RealArcTangent(double x, double& out);
+inline ErrorCode RealArcSineCosine(double x, bool sine, bool radian, double& out) {
+  if (std::fabs(x) > 1) return kNotReal;
+  out = RadiansToAngle(sine ? std::asin(x) : std::acos(x), radian);
+  return kOk;
+}
+
+inline ErrorCode RealArcTangent(double x, bool radian, double& out) {
+  out = RadiansToAngle(std::atan(x), radian);
+  return kOk;
+}
+
 // `index`: kFnSinh, kFnCosh or kFnTanh.
-ErrorCode RealHyperbolic(double x, int index, double& out);
-// Where the real formula has no finite value the answer is Complex.
+inline ErrorCode RealHyperbolic(double x, int index, double& out) {
+  double y = 0.0;
+  switch (index) {
+    case kFnSinh:
+      y = std::sinh(x);
+      break;
+    case kFnCosh:
+      y = std::cosh(x);
+      break;
+    default:
+      y = std::tanh(x);
+      break;
+  }
+  if (std::isinf(y) && !std::isinf(x)) return kFloatingPointOverflow;
+  out = y;
+  return kOk;
+}
+
+// Where the real formula has no finite value the answer is Complex. (Not
+// inline: x * x + 1 must not be fused differently in different callers.)
 ErrorCode RealInverseHyperbolic(double x, bool sine, double& out);
-ErrorCode RealInverseHyperbolicTangent(double x, double& out);
+
+inline ErrorCode RealInverseHyperbolicTangent(double x, double& out) {
+  if (x == 1.0 || x == -1.0) return kFloatingPointOverflow;
+  out = 0.5 * std::log((1 + x) / (1 - x));
+  return kOk;
+}
 
 // mode 0 rounds half away from zero, 1 up, 2 down.
-double RoundByMode(int mode, double x);
+inline double RoundByMode(int mode, double x) {
+  switch (mode) {
+    case 1:
+      return std::ceil(x);
+    case 2:
+      return std::floor(x);
+    default:
+      return RoundHalfAway(x);
+  }
+}
+
 // The fractional part with the sign of x: -2.75 gives -0.75.
-double FractionalPart(double x);
+inline double FractionalPart(double x) {
+  double whole = 0.0;
+  return std::modf(x, &whole);
+}
 
 // A negative number's root is Complex.
-ErrorCode RealSquareRoot(double x, double& out);
+inline ErrorCode RealSquareRoot(double x, double& out) {
+  if (x < 0) return kNotReal;
+  out = std::sqrt(x);
+  return kOk;
+}
+
 // A negative number's logarithm is Complex (base e) or refused (base 10);
 // 0 is kLogarithmOfZero.
-ErrorCode RealLogarithm(double x, bool common, double& out);
-ErrorCode RealExponential(double x, double& out);
+inline ErrorCode RealLogarithm(double x, bool common, double& out) {
+  if (x < 0) return kNotReal;
+  if (x == 0) return kLogarithmOfZero;
+  out = common ? std::log10(x) : std::log(x);
+  return kOk;
+}
+
+inline ErrorCode RealExponential(double x, double& out) {
+  const double y = std::exp(x);
+  if (std::isinf(y) && !std::isinf(x)) return kFloatingPointOverflow;
+  out = y;
+  return kOk;
+}
+
 // 1 when the lowest bit of the 32-bit whole part is set.
-double OddTruth(double x);
+inline double OddTruth(double x) { return (Trunc32(x) & 1) != 0 ? 1.0 : 0.0; }
 
 // min / max: whether `candidate` takes the place of `best` (strictly
 // smaller / greater; on a tie the best is kept).

@@ -58,6 +58,7 @@ class TextFunction {
  public:
   explicit TextFunction(const ExpressionEngine& caller)
       : engine_(std::make_unique<ExpressionEngine>(caller.Services())) {
+    engine_->useNumericProgram = caller.useNumericProgram;
     engine_->Variables() = caller.Variables();
     x_ = &engine_->Variables().Set("x", Value::MakeReal(0.0));
   }
@@ -236,6 +237,7 @@ ErrorCode Eval(const OperationCall& call) {
   NestingScope scope;
   if (scope.TooDeep()) return kStackOverflow;
   auto engine = std::make_unique<ExpressionEngine>(call.engine.Services());
+  engine->useNumericProgram = call.engine.useNumericProgram;
   engine->Variables() = call.engine.Variables();
   Value result;
   const ErrorCode e = engine->EvaluateLine(TextOf(std::move(text)), result);

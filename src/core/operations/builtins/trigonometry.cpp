@@ -33,7 +33,8 @@ ErrorCode SineCosine(const OperationCall& call) {
   }
   if (ErrorCode e = RejectTextAndDate(x)) return e;
   double y = 0.0;
-  return PushRealRule(call, RealSineCosine(RealNumber(x), sine, y), y);
+  const ErrorCode e = RealSineCosine(RealNumber(x), sine, RadianMode(), y);
+  return PushRealRule(call, e, y);
 }
 
 ErrorCode Tangent(const OperationCall& call) {
@@ -42,7 +43,8 @@ ErrorCode Tangent(const OperationCall& call) {
   if (x.kind == ValueKind::Complex) return PushComplex(call, std::tan(ComplexOf(x)));
   if (ErrorCode e = RejectTextAndDate(x)) return e;
   double y = 0.0;
-  return PushRealRule(call, RealTangent(RealNumber(x), y), y);
+  const ErrorCode e = RealTangent(RealNumber(x), RadianMode(), y);
+  return PushRealRule(call, e, y);
 }
 
 // extra: 1 for asin, 0 for acos. Outside [-1, 1] the answer is complex.
@@ -56,7 +58,7 @@ ErrorCode ArcSineCosine(const OperationCall& call) {
   } else {
     const double r = RealNumber(x);
     double y = 0.0;
-    if (RealArcSineCosine(r, sine, y) == kOk) return PushReal(call, y);
+    if (RealArcSineCosine(r, sine, RadianMode(), y) == kOk) return PushReal(call, y);
     z = Complex(r, 0.0);
   }
   return PushComplex(call, sine ? std::asin(z) : std::acos(z));
@@ -68,7 +70,8 @@ ErrorCode ArcTangent(const OperationCall& call) {
   if (x.kind == ValueKind::Complex) return PushComplex(call, std::atan(ComplexOf(x)));
   if (ErrorCode e = RejectTextAndDate(x)) return e;
   double y = 0.0;
-  return PushRealRule(call, RealArcTangent(RealNumber(x), y), y);
+  const ErrorCode e = RealArcTangent(RealNumber(x), RadianMode(), y);
+  return PushRealRule(call, e, y);
 }
 
 // extra: the built-in index of sinh, cosh or tanh.
@@ -85,7 +88,8 @@ ErrorCode Hyperbolic(const OperationCall& call) {
   }
   if (ErrorCode e = RejectTextAndDate(x)) return e;
   double y = 0.0;
-  return PushRealRule(call, RealHyperbolic(RealNumber(x), call.extra, y), y);
+  const ErrorCode e = RealHyperbolic(RealNumber(x), call.extra, y);
+  return PushRealRule(call, e, y);
 }
 
 // extra: 1 for asinh, 0 for acosh. Where the real formula has no finite
@@ -111,7 +115,8 @@ ErrorCode InverseHyperbolicTangent(const OperationCall& call) {
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
   if (x.kind == ValueKind::Complex) return PushComplex(call, std::atanh(ComplexOf(x)));
   double y = 0.0;
-  return PushRealRule(call, RealInverseHyperbolicTangent(RealNumber(x), y), y);
+  const ErrorCode e = RealInverseHyperbolicTangent(RealNumber(x), y);
+  return PushRealRule(call, e, y);
 }
 
 constexpr BuiltinRow kRows[] = {
