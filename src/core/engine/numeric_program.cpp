@@ -84,6 +84,7 @@ inline ErrorCode Assign(double& out, double value) {
 // pushing the result. Each binary step comes three times: both operands on
 // the stack, the right one read where it lies ("Right"), and both read
 // where they lie ("Both"), the result pushed.
+// clang-format off
 enum Op : std::uint8_t {
   kReturn,
   kPush,
@@ -94,9 +95,10 @@ enum Op : std::uint8_t {
   VR_UNARY_STEPS(VR_UNARY_ENUM)
 #undef VR_UNARY_ENUM
 #define VR_BINARY_ENUM(name, code, call) k##name, k##name##Right, k##name##Both,
-      VR_BINARY_STEPS(VR_BINARY_ENUM)
+  VR_BINARY_STEPS(VR_BINARY_ENUM)
 #undef VR_BINARY_ENUM
 };
+// clang-format on
 
 constexpr std::uint8_t kLoadVariant = 1;
 constexpr std::uint8_t kRightVariant = 1;
@@ -226,7 +228,8 @@ ErrorCode NumericProgram::Execute(Value& result, Value& lastResult) const {
   double stack[kStackLimit + 1];
   double* below = stack;
   double acc = 0.0;
-  for (const Instruction* step = code_.data();; ++step) {
+  for (const Instruction* next = code_.data();;) {
+    const Instruction* const step = next++;
     switch (step->op) {
       case kReturn:
         // A NaN's sign may differ between the two ways (see RealSubtract),
