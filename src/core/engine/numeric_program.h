@@ -75,8 +75,9 @@ class NumericProgram {
     VariableEntry* entry = nullptr;
   };
 
-  // What the compiler knows of one Value on the general evaluator's stack;
-  // the program's own stack holds the same Values, some not pushed yet.
+  // What the compiler knows of one Value on the general evaluator's stack.
+  // The program's stack holds the same Values, except those that a step
+  // reads where they lie instead of having them pushed.
   struct Slot {
     bool pushed = false;       // made by the last or (below it) the one-but-last step, a Push
     bool constant = false;     // that Push reads a constant
@@ -106,8 +107,9 @@ class NumericProgram {
   std::vector<Slot> slots_;
   bool readsAngleUnit_ = false;  // has trigonometric steps
   const OperationTable* table_ = nullptr;
-  // The table the program is compiled and bound for, as it was then; a
-  // change of table or of its entries sends the next run through Prepare.
+  // The variable table the program is bound to, and its generation then;
+  // another table, or entries added or removed since, send the next run
+  // through Prepare.
   const VariableTable* readyFor_ = nullptr;
   std::uint64_t readyGeneration_ = 0;
 };
