@@ -22,21 +22,6 @@ int OperatorArity(int op) {
   }
 }
 
-bool IsLiteralClass(TokenClass cls) {
-  switch (cls) {
-    case TokenClass::Number:
-    case TokenClass::FractionLiteral:
-    case TokenClass::ComplexLiteral:
-    case TokenClass::HexLiteral:
-    case TokenClass::TimeLiteral:
-    case TokenClass::StringLiteral:
-    case TokenClass::DateLiteral:
-      return true;
-    default:
-      return false;
-  }
-}
-
 ErrorCode PushOperand(ValueStack& stack, const Value& v) {
   return stack.Push(v) < 0 ? kStackOverflow : kOk;
 }

@@ -161,21 +161,6 @@ std::uint8_t StepOf(bool function, int code) {
   return kPush;
 }
 
-bool IsLiteral(TokenClass cls) {
-  switch (cls) {
-    case TokenClass::Number:
-    case TokenClass::FractionLiteral:
-    case TokenClass::ComplexLiteral:
-    case TokenClass::HexLiteral:
-    case TokenClass::TimeLiteral:
-    case TokenClass::StringLiteral:
-    case TokenClass::DateLiteral:
-      return true;
-    default:
-      return false;
-  }
-}
-
 // A Value the program can stand for: a Real with no name. (Operations keep
 // the name of their left operand, and the result must come out the same.)
 bool IsPlainReal(const Value& v) { return v.kind == ValueKind::Real && v.name.empty(); }
@@ -332,7 +317,7 @@ bool NumericProgram::Compile(const std::vector<Token>& postfix, const OperationT
 }
 
 bool NumericProgram::CompileToken(const Token& t) {
-  if (IsLiteral(t.cls)) {
+  if (IsLiteralClass(t.cls)) {
     return IsPlainReal(t.value) && PushOperand(t.value.num.real, -1);
   }
   switch (t.cls) {

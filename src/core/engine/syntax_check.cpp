@@ -17,20 +17,7 @@ bool IsSolveType(const std::string& name) {
 }
 
 bool IsOperand(TokenClass cls) {
-  switch (cls) {
-    case TokenClass::Number:
-    case TokenClass::FractionLiteral:
-    case TokenClass::ComplexLiteral:
-    case TokenClass::HexLiteral:
-    case TokenClass::TimeLiteral:
-    case TokenClass::VariableName:
-    case TokenClass::ConstantName:
-    case TokenClass::StringLiteral:
-    case TokenClass::DateLiteral:
-      return true;
-    default:
-      return false;
-  }
+  return IsLiteralClass(cls) || cls == TokenClass::VariableName || cls == TokenClass::ConstantName;
 }
 
 // Whether the token ends an operand, so that ")" or ";" may follow it.

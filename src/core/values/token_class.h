@@ -26,4 +26,20 @@ enum class TokenClass : std::int32_t {
   InvalidNumber = 17,
 };
 
+// The classes whose token carries a literal Value.
+constexpr bool IsLiteralClass(TokenClass cls) {
+  switch (cls) {
+    case TokenClass::Number:
+    case TokenClass::FractionLiteral:
+    case TokenClass::ComplexLiteral:
+    case TokenClass::HexLiteral:
+    case TokenClass::TimeLiteral:
+    case TokenClass::StringLiteral:
+    case TokenClass::DateLiteral:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace vr
