@@ -81,59 +81,5 @@ TEST(DayDate, NowComesFromTheEnvironmentWhenWellFormed) {
   }
 }
 
-TEST(ParseDate, DayWordsKeepTheTimeOfDay) {
-  testing::FixedNow now;
-  struct Case {
-    const char* text;
-    const char* date;
-  };
-  const Case cases[] = {
-      {"Today", "2024-03-15 10:20:30"},    {"n", "2024-03-15 10:20:30"},
-      {"СЕГОДНЯ", "2024-03-15 10:20:30"},  {"С", "2024-03-15 10:20:30"},
-      {"T", "2024-03-16 10:20:30"},        {"Завтра", "2024-03-16 10:20:30"},
-      {"yesterday", "2024-03-14 10:20:30"}, {"в", "2024-03-14 10:20:30"},
-      {"nowx", "2024-03-15 00:00:00"},     {"", "2024-03-15 00:00:00"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(Describe(ParseDate(c.text, 0)), c.date) << c.text;
-}
-
-// Each row gives the date read in the three orders: day first, year first,
-// month first. Parts not given come from 15 March 2024.
-TEST(ParseDate, DigitsAndDigitGroupsInEachOrder) {
-  testing::FixedNow now;
-  struct Case {
-    const char* text;
-    const char* dates[3];
-  };
-  const Case cases[] = {
-      {"7", {"2024-03-07", "2024-03-07", "2024-03-07"}},
-      {"703", {"2024-03-07", "2024-12-03", "2024-12-03"}},
-      {"0307", {"2024-07-03", "2024-03-07", "2024-03-07"}},
-      {"07032", {"0101-03-07", "0703-02-01", "0101-07-03"}},
-      {"070306", {"0101-03-07", "0101-03-06", "0101-07-03"}},
-      {"7032006", {"2006-03-07", "7032-01-06", "2006-12-03"}},
-      {"20060307", {"0307-06-20", "2006-03-07", "0307-12-06"}},
-      {"0703200612", {"2006-03-07", "0703-12-06", "-001--1--1"}},
-      {"7.3.2006", {"2006-03-07", "0101-03-31", "2006-07-03"}},
-      {"7/3", {"2024-03-07", "2024-07-03", "2024-07-03"}},
-      {"x7y", {"2024-03-07", "2024-03-07", "2024-03-07"}},
-      {"1.2.3.4", {"0101-02-01", "0101-02-03", "0101-01-02"}},
-      {"31.2.2023", {"2023-02-28", "0101-02-28", "2023-12-02"}},
-      {"29.2.2024", {"2024-02-29", "0101-02-28", "2024-12-02"}},
-      {"29.2.1900", {"1900-02-28", "0101-02-28", "1900-12-02"}},
-      {"0.0.2000", {"2000-01-01", "0101-01-31", "2000-01-01"}},
-      {"-5.-3.-1999", {"1999-03-05", "0101-03-31", "1999-05-03"}},
-  };
-  for (const Case& c : cases) {
-    for (int order = 0; order < 3; ++order) {
-      const std::string date = Describe(ParseDate(c.text, order));
-      EXPECT_EQ(date.substr(0, 10), c.dates[order]) << c.text << " in order " << order;
-      if (date[0] != '-') {
-        EXPECT_EQ(date.substr(11), "00:00:00") << c.text;
-      }
-    }
-  }
-}
-
 }  // namespace
 }  // namespace vr

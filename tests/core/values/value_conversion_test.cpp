@@ -101,39 +101,6 @@ TEST(ConvertValue, FromComplexStringAndDate) {
   });
 }
 
-TEST(ConvertValue, TextFollowsTheSettings) {
-  ScopedOptions options;
-  options->format = 0;
-  options->dateFormat = 1;
-  options->RebuildNumberFormat();
-  Check({
-      {Re(1.0 / 3), S, kOk, "String [3.333333e-01]"},
-      {Cx(1, -2), S, kOk, "String [1.000000e+00-i2.000000e+00]"},
-      {Dt(38783), S, kOk, "String [2006.03.07]"},
-      {St("2006.3.7"), D, kOk, "Date 2006-03-07 00:00:00"},
-  });
-}
-
-TEST(Value, AssignmentCopiesOnlyThePayloadOfTheSourceKind) {
-  Value target = Cx(1, 2);
-  target.text = "old text";
-  target.date.serial = 5;
-  target = Re(7);
-  EXPECT_EQ(target.num.complex.im, 2);  // the rest of the numeric area stays
-  target = St("new");
-  EXPECT_EQ(Describe(target), "String [new]");
-  EXPECT_EQ(target.num.real, 7);
-  Value named = Dt(9);
-  named.name = "d";
-  target = std::move(named);
-  EXPECT_EQ(target.text, "new");
-  EXPECT_EQ(target.date.serial, 9);
-  EXPECT_EQ(target.name, "d");
-  target = Fr(1, 2, 3);
-  EXPECT_EQ(target.name, "");
-  EXPECT_EQ(Describe(target), "Fraction 1 2 3");
-}
-
 TEST(NumericHelpers, IsIntegerRoundSignTrunc) {
   struct Case {
     double x;
