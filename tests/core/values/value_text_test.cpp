@@ -6,13 +6,11 @@
 #include <limits>
 #include <string>
 
-#include "core/values/value_description.h"
 #include "settings/options_record.h"
 
 namespace vr {
 namespace {
 
-using testing::Describe;
 
 TEST(FormatNumber, RefusesPatternsThatDoNotTakeOneDouble) {
   ScopedOptions options;
@@ -47,31 +45,6 @@ TEST(FormatInBase, NotANumberShowsZero) {
   EXPECT_EQ(FormatInBase(std::numeric_limits<double>::quiet_NaN(), 16), "0");
   EXPECT_EQ(FormatInBase(std::numeric_limits<double>::infinity(), 8), "0");
   EXPECT_EQ(FormatInBase(5, 2), "101");
-}
-
-// A result's text is lexed again for "?", so it must read back as the same
-// value whatever the settings.
-TEST(LiteralToValue, ReadsBackWhatFormatValueWrites) {
-  struct Case {
-    Value v;
-    TokenClass cls;
-  };
-  const Case cases[] = {
-      {Value::MakeComplex(-3, -4), TokenClass::ComplexLiteral},
-      {Value::MakeComplex(1e300, -2.5e-300), TokenClass::ComplexLiteral},
-      {Value::MakeFraction(7, 3, 8), TokenClass::FractionLiteral},
-      {Value::MakeTime(0, 4, 5), TokenClass::TimeLiteral},
-      {Value::MakeDate(DayDate::FromYmd(1987, 11, 23)), TokenClass::DateLiteral},
-  };
-  for (int dateFormat = 0; dateFormat <= 2; ++dateFormat) {
-    ScopedOptions options;
-    options->dateFormat = dateFormat;
-    for (const Case& c : cases) {
-      std::string text = FormatValue(c.v);
-      if (c.cls == TokenClass::DateLiteral) text = text.substr(1, text.size() - 2);
-      EXPECT_EQ(Describe(LiteralToValue(c.cls, text)), Describe(c.v)) << text;
-    }
-  }
 }
 
 TEST(CReaders, AtofAtoiStrtol32) {
