@@ -40,6 +40,7 @@ TEST(DayDate, SerialsAndTheirParts) {
     }
   }
   EXPECT_EQ(DayDate::FromYmdHms(1899, 12, 29, 6, 0, 0).serial, -1.25);
+  EXPECT_EQ(DayDate::FromYmdHms(1899, 12, 30, 6, 0, 0).serial, 0.25);
 }
 
 TEST(DayDate, ImpossibleDatesAreInvalid) {
@@ -71,8 +72,8 @@ TEST(DayDate, AddDaysCountsAcrossTheOrigin) {
 
 TEST(DayDate, NowComesFromTheEnvironmentWhenWellFormed) {
   {
-    testing::FixedNow now("2006-03-07T23:59:58");
-    EXPECT_EQ(Describe(CurrentLocalDateTime()), "2006-03-07 23:59:58");
+    testing::FixedNow now("2006-03-07T23:59:59");
+    EXPECT_EQ(Describe(CurrentLocalDateTime()), "2006-03-07 23:59:59");
   }
   for (const char* text : {"2006-03-07 23:59:58", "2006-02-30T00:00:00", "2006-03-07T24:00:00",
                            "2006-03-07T23:59:58Z", "2006-3-7T23:59:58", ""}) {

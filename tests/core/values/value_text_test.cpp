@@ -22,6 +22,11 @@ TEST(FormatNumber, RefusesPatternsThatDoNotTakeOneDouble) {
   EXPECT_EQ(FormatNumber(0.25), "0.250%");
   options->numberFormat = "%300.2f";
   EXPECT_EQ(FormatNumber(1.5).size(), 300u);
+  options->numberFormat = "%64.1f";  // one more than the buffer on the stack holds
+  EXPECT_EQ(FormatNumber(1.5).size(), 64u);
+  EXPECT_EQ(BuildNumberFormat(1, 16), "%.15g");
+  EXPECT_EQ(BuildNumberFormat(1, -1), "%.15g");
+  EXPECT_EQ(BuildNumberFormat(1, 0), "%.0g");
 }
 
 // The window's toolkit switches the process to the user's locale; numbers
@@ -63,7 +68,7 @@ TEST(CReaders, AtofAtoiStrtol32) {
     std::int32_t strtol, atoi;
   };
   const Case cases[] = {
-      {"  +42x", 10, 42, 42},
+      {"\t\r +42x", 10, 42, 42},
       {"2147483648", 10, 2147483647, INT32_MIN},
       {"-2147483649", 10, INT32_MIN, 2147483647},
       {"4294967297", 10, 2147483647, 1},
@@ -79,7 +84,7 @@ TEST(CReaders, AtofAtoiStrtol32) {
     EXPECT_EQ(Strtol32(c.text, c.base), c.strtol) << c.text << " base " << c.base;
     EXPECT_EQ(Atoi(c.text), c.atoi) << c.text;
   }
-  EXPECT_EQ(Strtol32("0x1f", 0), 31);
+  EXPECT_EQ(Strtol32("0X1F", 0), 31);
   EXPECT_EQ(Strtol32("017", 0), 15);
 }
 
