@@ -5,7 +5,6 @@
 
 #include "engine/error_messages.h"
 #include "engine/expression_engine.h"
-#include "engine/value_stack.h"
 #include "engine/variable_table.h"
 #include "settings/options_record.h"
 #include "values/value_text.h"
@@ -189,11 +188,6 @@ TEST_F(EvaluatorTest, UserFunctionsRunThroughTheRunner) {
   EXPECT_EQ(Run("1+broken(1;2)"), kDivisionByZero);
   EXPECT_EQ(runner.lastArgCount, 2);
   EXPECT_EQ(engine.solutionsText, "broken");
-
-  // Without a runner a user function name is an ordinary variable name.
-  ExpressionEngine bare{EngineServices{&table, nullptr}};
-  EXPECT_EQ(bare.EvaluateLine("twice(2)", result), kFunctionDoesNotExist);
-  EXPECT_EQ(ErrorName(), "twice");
 }
 
 TEST_F(EvaluatorTest, FinalValueAndLastResult) {
@@ -266,23 +260,6 @@ TEST_F(EvaluatorTest, StackHoldsFortyNineValuesAndNestingNeedsNoRecursion) {
     EXPECT_EQ(Run(row.line), row.code);
   }
   EXPECT_EQ(result.num.real, 50000.0);
-}
-
-TEST(ValueStackTest, CapacityRequestsAndLimits) {
-  for (const auto& [request, capacity] :
-       std::vector<std::pair<int, int>>{{19, 40}, {20, 20}, {100, 100}, {101, 40}}) {
-    ValueStack stack(request);
-    for (int i = 1; i < capacity; ++i) ASSERT_EQ(stack.Push(Value::MakeReal(i)), i) << request;
-    EXPECT_EQ(stack.Push(Value::MakeReal(0)), -1) << request;
-  }
-  ValueStack stack(50);
-  Value out = Value::MakeString("untouched");
-  EXPECT_EQ(stack.Pop(out), -1);
-  EXPECT_EQ(out.text, "untouched");
-  stack.Push(Value::MakeReal(1));
-  stack.Push(Value::MakeString("top"));
-  EXPECT_EQ(stack.Pop(out), 1);
-  EXPECT_EQ(out.text, "top");
 }
 
 // Codes past the message table, and names that look like printf patterns.

@@ -93,6 +93,11 @@ TEST(Lexer, PreparesBlanksCaseAndBareDecimalPoints) {
       {"1\\2\\3+1:2:3", "frac:1\\2\\3 op3:+ time:1:2:3"},
       {"5x1F", "hex:0x1f"},
       {"e_c*pi", "const:e_c op5:* const:pi"},
+      // Longest spelling first, then the rest of the line.
+      {"***<>", "op9:** op5:* op11:!="},
+      {"!!!=!!!", "op8:!! op11:!= op8:!! op23:!"},
+      {"<<=|||", "op17:<< op16:= op25:|| op21:|"},
+      {"*%/%+%-%:=", "op26:*% op27:/% op28:+% op29:-% op16::="},
       {"   ", ""},
   };
   for (const LexCase& c : cases) {
@@ -100,33 +105,6 @@ TEST(Lexer, PreparesBlanksCaseAndBareDecimalPoints) {
   }
   // The line ends at a NUL, as a C string would.
   EXPECT_EQ(LexLine(std::string_view("1\0+2", 4)), "num:1");
-}
-
-TEST(Lexer, OperatorSpellingsAndCodes) {
-  struct OpCase {
-    const char* line;
-    int code;
-    const char* text;
-  };
-  const OpCase cases[] = {
-      {"+", 3, "+"},     {"-", 4, "-"},     {"*", 5, "*"},     {"/", 6, "/"},
-      {"%", 7, "%"},     {"!!", 8, "!!"},   {"**", 9, "**"},   {"==", 10, "=="},
-      {"!=", 11, "!="},  {"<>", 11, "!="},  {"<", 12, "<"},    {">", 13, ">"},
-      {"<=", 14, "<="},  {">=", 15, ">="},  {"=", 16, "="},    {":=", 16, ":="},
-      {"<<", 17, "<<"},  {">>", 18, ">>"},  {"~", 19, "~"},    {"&", 20, "&"},
-      {"|", 21, "|"},    {"^", 22, "^"},    {"!", 23, "!"},    {"&&", 24, "&&"},
-      {"||", 25, "||"},  {"*%", 26, "*%"},  {"/%", 27, "/%"},  {"+%", 28, "+%"},
-      {"-%", 29, "-%"},
-  };
-  for (const OpCase& c : cases) {
-    EXPECT_EQ(LexLine(c.line), RenderToken(TokenClass::Operator, c.code, c.text)) << c.line;
-  }
-  // Longest spelling first, then the rest of the line.
-  EXPECT_EQ(LexLine("***"), "op9:** op5:*");
-  EXPECT_EQ(LexLine("!!!="), "op8:!! op11:!=");
-  EXPECT_EQ(LexLine("!!!"), "op8:!! op23:!");
-  EXPECT_EQ(LexLine("<<="), "op17:<< op16:=");
-  EXPECT_EQ(LexLine("|||"), "op25:|| op21:|");
 }
 
 class FakeUserFunctions : public UserFunctionRunner {
