@@ -19,7 +19,8 @@ TEST(Utf8Case, LatinAndCyrillicBothWays) {
       {"АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ", "абвгдежзийклмнопрстуфхцчшщъыьэюя"},
       {"ЁЀЂЃЄЅІЇЈЉЊЋЌЍЎЏ", "ёѐђѓєѕіїјљњћќѝўџ"},
       {"ҐҒӘӨҮӀӁ", "ґғәөүӏӂ"},
-      {"ΦΩ €1", "ΦΩ €1"},
+      {"ѠҀҊҾӃӍӐӾ", "ѡҁҋҿӄӎӑӿ"},  // the ends of the paired runs
+      {"ΦΩ €1\u0080\u07FF\u0800\uD7FF\U00010000\U0010FFFF", "ΦΩ €1\u0080\u07FF\u0800\uD7FF\U00010000\U0010FFFF"},
       {"\xFF" "A\xD0" "B", "\xFF" "a\xD0" "b"},  // stray bytes pass untouched
   };
   for (const Case& c : cases) {
@@ -53,6 +54,10 @@ TEST(Utf8Walk, CharLengthLettersAndValidity) {
       {"\xC0\x80", 0, 1, false, false},      // overlong
       {"\xED\xA0\x80", 0, 1, false, false},  // surrogate
       {"\xF4\x90\x80\x80", 0, 1, false, false},  // above U+10FFFF
+      {"\u0080\u07FF\u0800\uD7FF\uE000\U00010000\U0010FFFF", 0, 2, false},  // the edges of each length
+      {"\xC1\xBF", 0, 1, false, false},  {"\xE0\x9F\xBF", 0, 1, false, false},
+      {"\xF0\x8F\xBF\xBF", 0, 1, false, false},  {"\xF5\x80\x80\x80", 0, 1, false, false},
+      {"\xE2\x82", 0, 1, false, false},  // cut short
       {"abc", 3, 0, false},
   };
   for (const Case& c : cases) {
