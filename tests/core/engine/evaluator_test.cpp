@@ -271,6 +271,7 @@ TEST(ErrorMessagesTest, CodesOutsideTheTableAndNamesWithPercent) {
   }
   options->english = 1;
   EXPECT_EQ(GetErrorText(kInvalidExpression32), "Invalid expression");
+  EXPECT_EQ(GetErrorText(kIntegerOverflow), "Integer overflow");  // the first code
   ErrorName() = "%s%d%n";
   EXPECT_EQ(GetErrorText(kVariableNotFound), "Variable \"%s%d%n\" not found");
 }
