@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/output_sink.h"
 #include "session/calculator_session.h"
+#include "settings/options_file.h"
 #include "settings/options_record.h"
 
 namespace vr {
@@ -52,13 +55,25 @@ TEST_F(CalculateLineTest, BlanksAroundLinesAndCommands) {
   EXPECT_EQ(session.Engine().outputWindow, &sink);
 }
 
+// Start-up reads the options file first, then the overrides, and only then
+// builds the number pattern. Only an options file that is there but unusable
+// is reported.
 TEST_F(CalculateLineTest, StartUpBuildsTheNumberPatternAfterOverrides) {
+  const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "vr_startup";
+  std::filesystem::create_directories(folder);
+  std::filesystem::remove(OptionsFilePath(folder));
   std::ostringstream report;
-  session.StartUp(::testing::TempDir(), report, [] {
+  session.StartUp(folder, report, [] {
     Options().format = 1;
     Options().precision = 4;
   });
   EXPECT_EQ(session.CalculateLine("1/3"), "0.3333");
+  EXPECT_EQ(report.str().find("defaults"), std::string::npos) << report.str();
+
+  std::ofstream(OptionsFilePath(folder)) << "<not-closed";
+  CalculatorSession again{&sink};
+  again.StartUp(folder, report);
+  EXPECT_NE(report.str().find("(the defaults are used)"), std::string::npos) << report.str();
 }
 
 }  // namespace
