@@ -80,6 +80,8 @@ TEST(DecodeFileText, ByteOrderMarksAndCodePages) {
       {"\xFF\xFE" "\x3D\xD8\x00\xDE"s, "😀"},
       {"\xFF\xFE" "\x3D\xD8" "A\0"s, "\xEF\xBF\xBD" "A"},
       {"\xFF\xFE" "A\0B"s, "A\xEF\xBF\xBD"},
+      {"\xFF\xFE" "\x00\xD8\x00\xDC\xFF\xDB\xFF\xDF\xFF\xD7\x00\xE0\x00\xDC"s,
+       "\U00010000\U0010FFFF\uD7FF\uE000\xEF\xBF\xBD"},  // the edges of the surrogates
       {"\xCF\xF0\xE8\xE2\xE5\xF2", "Привет"},
       // Windows-1251: both ends of the table and of the run of letters.
       {"\x80\xBF\xC0\xDF\xE0\xFF", "ЂїАЯая"},
