@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <locale.h>
 #include <limits>
 #include <string>
 
@@ -32,6 +33,9 @@ TEST(FormatNumber, RefusesPatternsThatDoNotTakeOneDouble) {
 // The window's toolkit switches the process to the user's locale; numbers
 // must still be written and read with a point.
 TEST(FormatNumber, UsesAPointWhateverTheLocale) {
+  const locale_t before = uselocale(nullptr);  // and gives the thread its own back
+  (void)FormatNumber(0.5);
+  EXPECT_EQ(uselocale(nullptr), before);
   const std::string saved = std::setlocale(LC_ALL, nullptr);
   bool switched = false;
   for (const char* name : {"de_DE.UTF-8", "ru_RU.UTF-8", "fr_FR.UTF-8"}) {
