@@ -20,12 +20,14 @@ TEST(Utf8Case, LatinAndCyrillicBothWays) {
       {"ЁЀЂЃЄЅІЇЈЉЊЋЌЍЎЏ", "ёѐђѓєѕіїјљњћќѝўџ"},
       {"ҐҒӘӨҮӀӁ", "ґғәөүӏӂ"},
       {"ѠҀҊҾӃӍӐӾ", "ѡҁҋҿӄӎӑӿ"},  // the ends of the paired runs
-      {"ΦΩ €1\u0080\u07FF\u0800\uD7FF\U00010000\U0010FFFF", "ΦΩ €1\u0080\u07FF\u0800\uD7FF\U00010000\U0010FFFF"},
+      {"ΦΩ €1҂҉\u0080\u07FF\u0800\uD7FF\U00010000\U0010FFFF", "ΦΩ €1҂҉\u0080\u07FF\u0800\uD7FF\U00010000\U0010FFFF"},
       {"\xFF" "A\xD0" "B", "\xFF" "a\xD0" "b"},  // stray bytes pass untouched
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Utf8ToLower(c.upper), c.lower) << c.upper;
     EXPECT_EQ(Utf8ToUpper(c.lower), c.upper) << c.lower;
+    EXPECT_EQ(Utf8ToUpper(c.upper), c.upper) << c.upper;  // nothing to change twice
+    EXPECT_EQ(Utf8ToLower(c.lower), c.lower) << c.lower;
     EXPECT_TRUE(EqualsIgnoreCase(c.upper, c.lower)) << c.upper;
   }
   // Names are compared by whole characters, stray bytes as they stand.
