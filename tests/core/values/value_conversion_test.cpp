@@ -126,15 +126,6 @@ TEST(NumericHelpers, IsIntegerRoundSignTrunc) {
   EXPECT_EQ(Trunc32(kNan), 0);
 }
 
-TEST(NumericHelpers, NegatingAFractionNegatesItsValue) {
-  const FractionParts cases[] = {{1, 1, 2}, {0, 1, 2}, {3, 2, 7}, {2, 0, 0}, {4, 1, 0}};
-  for (const FractionParts& f : cases) {
-    FractionParts negated = f;
-    (f.whole != 0 ? negated.whole : negated.numerator) *= -1;
-    EXPECT_EQ(FractionToDouble(negated), -FractionToDouble(f)) << f.whole << " " << f.numerator;
-  }
-}
-
 TEST(ValuesEqual, ComparesThePayloadOfTheKind) {
   const Value morning = Value::MakeDate(DayDate::FromYmdHms(2024, 3, 15, 1, 0, 0));
   const Value evening = Value::MakeDate(DayDate::FromYmdHms(2024, 3, 15, 23, 0, 0));
