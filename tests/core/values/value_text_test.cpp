@@ -25,6 +25,8 @@ TEST(FormatNumber, RefusesPatternsThatDoNotTakeOneDouble) {
   EXPECT_EQ(FormatNumber(1.5).size(), 300u);
   options->numberFormat = "%64.1f";  // one more than the buffer on the stack holds
   EXPECT_EQ(FormatNumber(1.5).size(), 64u);
+  options->numberFormat = "%.100f";  // three digits of precision are allowed
+  EXPECT_EQ(FormatNumber(0.25).size(), 102u);
   EXPECT_EQ(BuildNumberFormat(1, 16), "%.15g");
   EXPECT_EQ(BuildNumberFormat(1, -1), "%.15g");
   EXPECT_EQ(BuildNumberFormat(1, 0), "%.0g");
