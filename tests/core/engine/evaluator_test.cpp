@@ -141,6 +141,7 @@ TEST_F(EvaluatorTest, MissingOperationsGiveErrorsNeverNumbers) {
     EXPECT_EQ(ErrorName(), row.name);
   }
   EXPECT_EQ(g_last.calls, 0) << "angle reached its table entry";
+  EXPECT_EQ(ExpressionEngine().EvaluateLine("1+2", result), kErrorInExpression);  // no table
 }
 
 TEST_F(EvaluatorTest, OperationsReceiveArgumentCountExtraAndTokenText) {
