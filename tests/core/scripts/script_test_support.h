@@ -1,11 +1,11 @@
 #pragma once
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/settings/temp_folder.h"
 #include "engine/error_messages.h"
 #include "engine/expression_engine.h"
 #include "operations/standard_operations.h"
@@ -50,27 +50,10 @@ class ScriptSession {
   ExpressionEngine engine;
 };
 
-// A scratch folder under the system's temporary folder, removed at the end.
-class ScratchFolder {
- public:
-  explicit ScratchFolder(const std::string& name)
-      : path_(std::filesystem::temp_directory_path() / ("vr-scripts-" + name)) {
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  std::filesystem::path Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path_ / name, std::ios::binary) << bytes;
-    return path_ / name;
-  }
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
+inline std::filesystem::path Write(const TempFolder& folder, const std::string& name, std::string_view bytes) {
+  WriteBytes(folder / name, bytes);
+  return folder / name;
+}
 
 inline std::filesystem::path ResourceFolder() {
   return std::filesystem::path(__FILE__).parent_path() / "../../../resources";

@@ -10,6 +10,7 @@
 #include "engine/builtin_names.h"
 #include "script_test_support.h"
 #include "scripts/script_folder.h"
+#include "units/unit_converter.h"
 #include "units/unit_table_file.h"
 #include "values/utf8_text.h"
 
@@ -64,52 +65,45 @@ TEST(ShippedScripts, LoadAndCompute) {
   }
 }
 
-// Every conversion of the shipped unit table is a valid fragment: a value
-// taken to the type's first unit and back comes out as it went in; and a
-// few well-known pairs convert as they should.
+// Every conversion of the shipped unit table evaluates, and a value taken to
+// the type's first unit and back comes out as it went in; a few well-known
+// pairs convert as they should. Units are named as the English lists show them.
 TEST(ShippedUnits, ConversionsEvaluate) {
   ScopedUnitTables units;
   ASSERT_TRUE(LoadUnitTable(ResourceFolder() / "units.dat"));
   ScriptSession session;
-  auto convert = [&](double x, const std::string& a, const std::string& b) {
-    const auto barA = a.find('|');
-    const auto barB = b.find('|');
-    const std::string toward = "*" + a.substr(0, barA);
-    const std::string from = barB == std::string::npos ? "/" + b : "*" + b.substr(barB + 1);
-    const std::string line = "((" + std::to_string(x) + ")" + toward + ")" + from;
+  auto convert = [&](double x, const std::string& type, const std::string& from, const std::string& to) {
+    const UnitSelection selection{type, from, to, 0, 1};
     Value v;
+    const std::string line = ConvertLine(Units(), true, selection, std::to_string(x));
     EXPECT_EQ(session.engine.EvaluateLine(line, v), kOk) << line;
     return v.num.real;
   };
-  auto conversionOf = [](const std::string& englishName) {
-    for (const UnitRecord& unit : Units().units) {
-      if (unit.names.substr(0, unit.names.find('|')) == englishName) return unit.conversion;
-    }
-    ADD_FAILURE() << "no unit " << englishName;
-    return std::string("1");
-  };
-
   for (const UnitRecord& unit : Units().units) {
-    EXPECT_NEAR(convert(37.5, unit.conversion, unit.conversion), 37.5, 1e-9) << unit.names;
+    for (const UnitTypeRecord& t : Units().types) {
+      if (t.key != unit.typeKey) continue;
+      const std::string name = DisplayName(unit.names, true);
+      EXPECT_NEAR(convert(37.5, DisplayName(t.names, true), name, name), 37.5, 1e-9) << unit.names;
+    }
   }
   const struct {
     double x;
+    const char* type;
     const char* from;
     const char* to;
     double expected;
   } cases[] = {
-      {1, "mile (mi)", "kilometre (km)", 1.609344},
-      {41, "degree Fahrenheit (°F)", "degree Celsius (°C)", 5},
-      {0, "kelvin (K)", "degree Fahrenheit (°F)", -459.67},
-      {491.67, "degree Rankine (°R)", "kelvin (K)", 273.15},
-      {36, "kilometre per hour (km/h)", "metre per second (m/s)", 10},
-      {1, "standard atmosphere (atm)", "torr", 760},
-      {1, "gibibyte (GiB)", "megabyte (MB)", 1073.741824},
-      {180, "degree (°)", "radian (rad)", std::numbers::pi},
+      {1, "Length", "mile (mi)", "kilometre (km)", 1.609344},
+      {41, "Temperature", "degree Fahrenheit (°F)", "degree Celsius (°C)", 5},
+      {0, "Temperature", "kelvin (K)", "degree Fahrenheit (°F)", -459.67},
+      {491.67, "Temperature", "degree Rankine (°R)", "kelvin (K)", 273.15},
+      {36, "Speed", "kilometre per hour (km/h)", "metre per second (m/s)", 10},
+      {1, "Pressure", "standard atmosphere (atm)", "torr", 760},
+      {1, "Data size", "gibibyte (GiB)", "megabyte (MB)", 1073.741824},
+      {180, "Angle", "degree (°)", "radian (rad)", std::numbers::pi},
   };
   for (const auto& c : cases) {
-    EXPECT_NEAR(convert(c.x, conversionOf(c.from), conversionOf(c.to)), c.expected,
-                1e-9 * std::max(1.0, std::fabs(c.expected)))
+    EXPECT_NEAR(convert(c.x, c.type, c.from, c.to), c.expected, 1e-9 * std::max(1.0, std::fabs(c.expected)))
         << c.from << " -> " << c.to;
   }
 }
