@@ -56,7 +56,7 @@ inline std::filesystem::path Write(const TempFolder& folder, const std::string& 
 }
 
 inline std::filesystem::path ResourceFolder() {
-  return std::filesystem::path(__FILE__).parent_path() / "../../../resources";
+  return SourceFolder(__FILE__) / "../../../resources";
 }
 
 }  // namespace vr::testing

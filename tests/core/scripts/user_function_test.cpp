@@ -13,7 +13,7 @@ using testing::ScriptSession;
 // A session with the functions of data/functions.usc loaded.
 struct Session : ScriptSession {
   explicit Session(ScriptRunLimits limits = {}) : ScriptSession(limits) {
-    Load(testing::ReadBytes(std::filesystem::path(__FILE__).parent_path() / "data/functions.usc"));
+    Load(testing::ReadBytes(testing::SourceFolder(__FILE__) / "data/functions.usc"));
   }
 };
 

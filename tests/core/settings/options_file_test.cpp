@@ -18,7 +18,7 @@ using testing::TempFolder;
 // Two files as the program writes them: the defaults, and one in which every
 // saved setting differs from its default and every kind of variable is kept.
 std::string Sample(const char* name) {
-  return ReadBytes(std::filesystem::path(__FILE__).parent_path() / "data" / name);
+  return ReadBytes(testing::SourceFolder(__FILE__) / "data" / name);
 }
 
 std::string InOptions(std::string_view children) {

@@ -92,79 +92,6 @@ TEST(XmlDocument, LoadingIndexesElementsOrReportsTheFault) {
   for (const auto& [text, shown] : rows) EXPECT_EQ(Shown(text), shown) << text;
 }
 
-TEST(XmlDocument, ChildPositionAndSteppingInAndOut) {
-  XmlDocument doc;
-  ASSERT_TRUE(doc.LoadText("<r><a>1</a><b k='v'><c>2</c><c>3</c></b><d>4</d></r>"));
-  EXPECT_FALSE(doc.StepOut());  // no parent at the top
-  // FindChild first finds the document element when there is no position.
-  ASSERT_TRUE(doc.FindChild("b"));
-  EXPECT_EQ(doc.CurrentName(), "r");
-  EXPECT_EQ(doc.ReadChildData(), "");  // b has children
-  EXPECT_EQ(doc.ReadChildAttribute("k"), "v");
-  EXPECT_FALSE(doc.FindChild("a"));  // a lies before b
-  ASSERT_TRUE(doc.StepIn());
-  ASSERT_TRUE(doc.FindChild());
-  EXPECT_EQ(doc.ReadChildData(), "2");
-  ASSERT_TRUE(doc.FindChild("c"));
-  ASSERT_TRUE(doc.StepIn());
-  EXPECT_EQ(doc.ReadData(), "3");
-  ASSERT_TRUE(doc.StepIn());  // c has no children: no current element
-  EXPECT_EQ(doc.NodeType(), 0);
-  EXPECT_FALSE(doc.StepIn());
-  ASSERT_TRUE(doc.StepOut() && doc.StepOut());
-  EXPECT_EQ(doc.CurrentName(), "b");
-  EXPECT_EQ(doc.ReadChildData(), "3");  // the element stepped out of
-  ASSERT_TRUE(doc.FindSibling("d"));
-  EXPECT_EQ(doc.ReadData(), "4");
-  ASSERT_TRUE(doc.StepOut());
-  EXPECT_EQ(doc.CurrentName(), "r");
-  EXPECT_EQ(doc.ReadChildData(), "4");
-  EXPECT_FALSE(doc.StepOut());
-}
-
-TEST(XmlDocument, AttributesAreFoundByNameAndReplacedInPlace) {
-  struct Row {
-    const char* element;
-    const char* name;
-    const char* value;
-    const char* written;  // the text after writing "9" to the attribute
-  };
-  const Row rows[] = {
-      {"<a x=\"1\" y='2'/>", "x", "1", "<a x=\"9\" y='2'/>"},
-      {"<a x = \"1\"\n y\t=\t'2'></a>", "y", "2", "<a x = \"1\"\n y\t=\t'9'></a>"},
-      {"<a x=5/>", "x", "5", "<a x=\"9\"/>"},
-      {"<a x=\"1\"/>", "z", "", "<a x=\"1\" z=\"9\"/>"},
-      {"<a></a>", "z", "", "<a z=\"9\"></a>"},
-      {"<a x=\"&lt;&amp;&gt;&apos;&quot;\"/>", "x", "<&>'\"", "<a x=\"9\"/>"},
-      {"<a v=\"x\" x=\"2\"/>", "x", "2", "<a v=\"x\" x=\"9\"/>"},
-      {"<a Top2=\"1\" Top=\"2\"/>", "Top", "2", "<a Top2=\"1\" Top=\"9\"/>"},
-      {"<a flag x=\"3\"/>", "x", "3", "<a flag x=\"9\"/>"},
-      {"<a x=\"a>b\" y=''/>", "y", "", "<a x=\"a>b\" y='9'/>"},
-      {"<a a=\"self\"/>", "a", "self", "<a a=\"9\"/>"},
-  };
-  for (const Row& r : rows) {
-    XmlDocument doc;
-    ASSERT_TRUE(doc.LoadText(r.element)) << r.element;
-    EXPECT_EQ(doc.ReadAttribute(r.name), "") << "no position yet";
-    ASSERT_TRUE(doc.FindSibling());
-    EXPECT_EQ(doc.ReadAttribute(r.name), r.value) << r.element << " " << r.name;
-    ASSERT_TRUE(doc.WriteAttribute(r.name, "9")) << r.element;
-    EXPECT_EQ(doc.DocumentText(), r.written) << r.element;
-    EXPECT_EQ(doc.ReadAttribute(r.name), "9") << r.element;
-  }
-  XmlDocument doc;
-  ASSERT_TRUE(doc.LoadText("<a/>"));
-  ASSERT_TRUE(doc.FindSibling());
-  ASSERT_TRUE(doc.WriteAttribute("x", "<&>'\""));
-  EXPECT_EQ(doc.DocumentText(), "<a x=\"&lt;&amp;&gt;&apos;&quot;\"/>");
-  EXPECT_EQ(doc.ReadAttribute("x"), "<&>'\"");
-  for (const char* bad : {"", "a b", "a=b", "a\"", "<a", "a/", "a&"}) {
-    EXPECT_FALSE(doc.WriteAttribute(bad, "1")) << bad;
-    EXPECT_FALSE(doc.AppendChildElement(bad)) << bad;
-  }
-  EXPECT_EQ(doc.DocumentText(), "<a x=\"&lt;&amp;&gt;&apos;&quot;\"/>");
-}
-
 // The options file shows the whole layout; here are the rules around it.
 TEST(XmlDocument, AppendingEncodesDataAndKeepsOneDocumentElement) {
   XmlDocument doc;
@@ -174,18 +101,26 @@ TEST(XmlDocument, AppendingEncodesDataAndKeepsOneDocumentElement) {
   EXPECT_FALSE(doc.AppendElement("Second"));
   ASSERT_TRUE(doc.AppendChildElement("Data", "a<b & c>d \"'"));
   EXPECT_EQ(doc.DocumentText(), "<Options>\r\n<Data>a&lt;b &amp; c&gt;d \"'</Data>\r\n</Options>\r\n");
+  for (const char* bad : {"", "a b", "a=b", "a\"", "<a", "a/", "a&"}) {
+    EXPECT_FALSE(doc.WriteAttribute(bad, "1")) << bad;
+    EXPECT_FALSE(doc.AppendChildElement(bad)) << bad;
+  }
   EXPECT_EQ(doc.ReadChildData(), "a<b & c>d \"'");
 }
 
-// After any sequence of edits the index must be exactly what parsing the
-// edited text gives, or later reads and writes land in the wrong place.
-TEST(XmlDocument, EditedIndexMatchesAFreshParse) {
-  // Steps, one a word: "f:N" find sibling N, "s:N=D" append sibling N with
-  // data D, "c:N=D" append child, "a:K=V" write attribute, "ca:K=V" write
-  // child attribute, "in", "out"; "!" before a step that must fail.
+// Reading, moving and editing step by step. After any sequence of edits the
+// index must be exactly what parsing the edited text gives, or later reads
+// and writes land in the wrong place.
+TEST(XmlDocument, StepsReadAndEditInPlace) {
+  // Steps, one a word "op:key=value": "f:N" find sibling N, "fc:N" find
+  // child N, "in", "out", "s:N=D" append sibling N with data D, "c:N=D"
+  // append child, "a:K=V" write attribute, "ca:K=V" write child attribute;
+  // reads "n:=N" current name, "d:=D" data, "cd:=D" child data, "k:K=V"
+  // attribute, "ck:K=V" child attribute, "t:=T" node type. "!" before a
+  // step that must fail.
   struct Row {
     const char* text;
-    const char* edits;
+    const char* steps;
     const char* expected = nullptr;
   };
   const Row rows[] = {
@@ -194,6 +129,23 @@ TEST(XmlDocument, EditedIndexMatchesAFreshParse) {
       {"<r><Radian>0</Radian><SaveWindowsPositions/><Geometry2D/><Geometry/><Item/><x/></r>",
        "f:r in f:SaveWindowsPositions !f:Radian !f:Missing f:Geometry !f:Geometry2D f:Item[2] !f:It "
        "f: !f: out !out"},
+      // The child position; FindChild first finds the document element.
+      {"<r><a>1</a><b k='v'><c>2</c><c>3</c></b><d>4</d></r>",
+       "!out d:= k:k= fc:b n:=r cd:= ck:k=v !fc:a in fc: cd:=2 fc:c in d:=3 t:=1 in t:=0 !in "
+       "out out n:=b cd:=3 f:d d:=4 out n:=r cd:=4 !out"},
+      // Attributes: found by name, replaced in place or added at the end.
+      {"<a x=\"1\" y='2'/>", "f: k:x=1 a:x=9 k:x=9 k:y=2", "<a x=\"9\" y='2'/>"},
+      {"<a x = \"1\"\n y\t=\t'2'></a>", "f: k:y=2 a:y=9", "<a x = \"1\"\n y\t=\t'9'></a>"},
+      {"<a x=5/>", "f: k:x=5 a:x=9", "<a x=\"9\"/>"},
+      {"<a x=\"1\"/>", "f: k:z= a:z=9", "<a x=\"1\" z=\"9\"/>"},
+      {"<a></a>", "f: a:z=9 k:z=9", "<a z=\"9\"></a>"},
+      {"<a x=\"&lt;&amp;&gt;&apos;&quot;\"/>", "f: k:x=<&>'\" a:x=\"'<>& k:x=\"'<>&",
+       "<a x=\"&quot;&apos;&lt;&gt;&amp;\"/>"},
+      {"<a v=\"x\" x=\"2\" Top2=\"1\" Top=\"3\"/>", "f: k:x=2 k:Top=3 a:Top=9", "<a v=\"x\" x=\"2\" Top2=\"1\" Top=\"9\"/>"},
+      {"<a flag x=\"3\"/>", "f: k:x=3 a:x=9", "<a flag x=\"9\"/>"},
+      {"<a x=\"a>b\" y=''/>", "f: k:x=a>b a:y=9", "<a x=\"a>b\" y='9'/>"},
+      {"<a a=\"self\"/>", "f: k:a=self a:a=", "<a a=\"\"/>"},
+      // Appending after the current position or as the first child.
       {"<r></r>", "f:r in s:n=v", "<r>\r\n<n>v</n>\r\n</r>"},
       {"<r/>", "f:r in s:n=v", "<r>\r\n<n>v</n>\r\n</r>"},
       {"<r/>", "f:r c:n= ca:k=v", "<r>\r\n<n k=\"v\"/>\r\n</r>"},
@@ -202,15 +154,16 @@ TEST(XmlDocument, EditedIndexMatchesAFreshParse) {
       {"<r><a/><b/></r>", "f:r in f:a s:n=v", "<r><a/><n>v</n>\r\n<b/></r>"},
       {"<r>\n<a/>\n</r>", "f:r in f:a s:n=v", "<r>\n<a/>\n<n>v</n>\r\n</r>"},
       {"<r><a>1</a><b/><c x='1'>3</c></r>",
-       "f:r a:long=value in f:b a:y=2 f:c a:x=a_much_longer_value out c:d=4 in c:e= ca:z=<> out"},
+       "f:r a:long=value in f:b a:y=2 f:c a:x=a_much_longer_value d:=3 out c:d=4 in c:e= ca:z=<> "
+       "ck:z=<> out"},
       {"<r>\r\n<v/>\r\n<w>t</w>\r\n</r>",
-       "f:r in f:v c:i= ca:n=x c:i=y out c:last=z in f:w a:w=1 out"},
+       "f:r in f:v c:i= ca:n=x c:i=y cd:=y out c:last=z in f:w a:w=1 d:=t out"},
       {"<?xml version='1.0'?><!-- c --><r/>", "f:r c:a= in c:b= in c:c=deep a:k=v out out a:top=1"},
   };
   for (const Row& r : rows) {
     XmlDocument edited;
     ASSERT_TRUE(edited.LoadText(r.text)) << r.text;
-    std::istringstream words(r.edits);
+    std::istringstream words(r.steps);
     for (std::string w; words >> w;) {
       const bool fails = w[0] == '!';
       if (fails) w.erase(0, 1);
@@ -218,13 +171,20 @@ TEST(XmlDocument, EditedIndexMatchesAFreshParse) {
       const std::string op = w.substr(0, colon), key = w.substr(colon + 1, eq - colon - 1);
       const std::string value = eq == std::string::npos ? "" : w.substr(eq + 1);
       const bool done = op == "f"    ? edited.FindSibling(key) && (key.empty() || key.starts_with(edited.CurrentName()))
+                        : op == "fc" ? edited.FindChild(key)
                         : op == "s"  ? edited.AppendElement(key, value) && edited.CurrentName() == key
                         : op == "c"  ? edited.AppendChildElement(key, value)
                         : op == "a"  ? edited.WriteAttribute(key, value)
                         : op == "ca" ? edited.WriteChildAttribute(key, value)
+                        : op == "n"  ? edited.CurrentName() == value
+                        : op == "d"  ? edited.ReadData() == value
+                        : op == "cd" ? edited.ReadChildData() == value
+                        : op == "k"  ? edited.ReadAttribute(key) == value
+                        : op == "ck" ? edited.ReadChildAttribute(key) == value
+                        : op == "t"  ? edited.NodeType() == std::stoi(value)
                         : op == "in" ? edited.StepIn()
                                      : edited.StepOut();
-      ASSERT_EQ(done, !fails) << w;
+      ASSERT_EQ(done, !fails) << w << " in " << r.steps;
     }
     if (r.expected) { EXPECT_EQ(edited.DocumentText(), r.expected) << r.text; }
     XmlDocument fresh;

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "core/settings/temp_folder.h"
 #include "units/unit_table_file.h"
 
 namespace vr {
@@ -88,7 +89,7 @@ TEST(UnitTableFile, EncodingsAndUnusableFiles) {
 // since the converter finds units by the name the list shows.
 TEST(ShippedUnitTable, IsConsistent) {
   ScopedUnitTables live;
-  ASSERT_TRUE(LoadUnitTable(fs::path(__FILE__).parent_path() / "../../../resources/units.dat"));
+  ASSERT_TRUE(LoadUnitTable(testing::SourceFolder(__FILE__) / "../../../resources/units.dat"));
   std::set<std::string> keys, typeNames, units, firstSeen;
   for (const UnitTypeRecord& type : Units().types) {
     EXPECT_TRUE(keys.insert(type.key).second) << type.key;
