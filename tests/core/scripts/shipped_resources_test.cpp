@@ -35,57 +35,59 @@ TEST(ShippedScripts, LoadAndCompute) {
     EXPECT_NE(text.find("## "), std::string::npos) << text;
   }
 
-  const struct {
-    const char* line;
-    const char* expected;
-    std::vector<std::string> written = {};
-  } cases[] = {
-      {"distance(1;1;4;5)", "5"},
-      {"rad2deg(deg2rad(30))", "30"},
-      {"trianglearea(3;4;5)", "6"},
-      {"trianglearea(1;1;3)", "0", {"'no triangle has these sides'"}},
-      {"boxdiagonal(2;3;6)", "7"},
-      {"spherevolume(3)/pi+conevolume(2;3)/pi", "40"},
-      {"compound(100;10;2)", "121"},
-      {"round(payment(100000;6;360)*100)/100", "599.55"},
-      {"payoffmonths(1000;0;100)", "10"},
-      {"payoffmonths(1000;12;10)", "-1", {"'the payment does not even cover the interest'"}},
-      {"change(50;75)", "50"},
-      {"fact(10)", "3628800"},
-      {"binomial(10;3)", "120"},
-      {"binompmf(4;2;0.5)", "0.375"},
-      {"round(poissonpmf(2;3)*10000)", "2240"},
-      {"round(normpdf(0)*1000000)", "398942"},
-      {"fib(10)", "55"},
-  };
-  for (const auto& c : cases) {
-    session.output.lines.clear();
-    EXPECT_EQ(session.Eval(c.line), c.expected) << c.line;
-    EXPECT_EQ(session.output.lines, c.written) << c.line;
+  std::string shown;
+  for (const char* line : {"distance(1;1;4;5)", "rad2deg(deg2rad(30))", "trianglearea(3;4;5)",
+                           "trianglearea(1;1;3)", "boxdiagonal(2;3;6)",
+                           "spherevolume(3)/pi+conevolume(2;3)/pi", "compound(100;10;2)",
+                           "round(payment(100000;6;360)*100)/100", "payoffmonths(1000;0;100)",
+                           "payoffmonths(1000;12;10)", "change(50;75)", "fact(10)", "binomial(10;3)",
+                           "binompmf(4;2;0.5)", "round(poissonpmf(2;3)*10000)",
+                           "round(normpdf(0)*1000000)", "fib(10)"}) {
+    shown += session.Eval(line) + " ";
   }
+  EXPECT_EQ(shown, "5 30 6 0 7 40 121 599.55 10 -1 50 3628800 120 0.375 2240 398942 55 ");
+  EXPECT_EQ(session.output.lines, (std::vector<std::string>{"'no triangle has these sides'",
+                                                            "'the payment does not even cover the interest'"}));
 }
 
-// Every conversion of the shipped unit table evaluates, and a value taken to
-// the type's first unit and back comes out as it went in; a few well-known
-// pairs convert as they should. Units are named as the English lists show them.
-TEST(ShippedUnits, ConversionsEvaluate) {
+// The unit table we ship. The first unit of each type is the one the others
+// are measured in; no two types or units of a type share a shown name in a
+// language, since the lists find them by that name. Every conversion
+// evaluates, and a value taken to the first unit and back comes out as it
+// went in; a few well-known pairs convert as they should.
+TEST(ShippedUnits, AreConsistentAndConvert) {
   ScopedUnitTables units;
   ASSERT_TRUE(LoadUnitTable(ResourceFolder() / "units.dat"));
   ScriptSession session;
   auto convert = [&](double x, const std::string& type, const std::string& from, const std::string& to) {
-    const UnitSelection selection{type, from, to, 0, 1};
     Value v;
-    const std::string line = ConvertLine(Units(), true, selection, std::to_string(x));
+    const std::string line = ConvertLine(Units(), true, {type, from, to, 0, 1}, std::to_string(x));
     EXPECT_EQ(session.engine.EvaluateLine(line, v), kOk) << line;
     return v.num.real;
   };
-  for (const UnitRecord& unit : Units().units) {
-    for (const UnitTypeRecord& t : Units().types) {
-      if (t.key != unit.typeKey) continue;
+  std::set<std::string> shown;
+  std::size_t matched = 0;
+  for (const UnitTypeRecord& t : Units().types) {
+    for (const bool english : {true, false}) {
+      EXPECT_TRUE(shown.insert((english ? "en " : "ru ") + DisplayName(t.names, english)).second) << t.names;
+    }
+    bool first = true;
+    for (const UnitRecord& unit : Units().units) {
+      if (unit.typeKey != t.key) continue;
+      EXPECT_TRUE(!first || unit.conversion == "1") << unit.names;
+      first = false;
+      ++matched;
+      for (const bool english : {true, false}) {
+        const std::string name = DisplayName(unit.names, english);
+        EXPECT_TRUE(name == "?" || shown.insert(t.key + (english ? " en " : " ru ") + name).second) << name;
+      }
       const std::string name = DisplayName(unit.names, true);
       EXPECT_NEAR(convert(37.5, DisplayName(t.names, true), name, name), 37.5, 1e-9) << unit.names;
     }
+    EXPECT_FALSE(first) << t.key << " has no units";
   }
+  EXPECT_EQ(matched, Units().units.size()) << "a unit of no type";
+  EXPECT_GE(Units().types.size(), 12u);
   const struct {
     double x;
     const char* type;

@@ -22,6 +22,7 @@ TEST(SetOptionByElementName, SetsWhatTheFileWouldHold) {
       {"RADIAN", "0", "<Radian>0<"},
       {"precision", "20", "<Precision>15<"},
       {"Precision", "4", "<Precision>4<", "%.4g"},
+      {"Precision", "0", "<Precision>0<", "%.0g"},
       {"format", "0", "<Format>0<", "%e"},
       {"hotkey", "112", "<HotKey>112 0<"},
       {"Minized", "1", "<autoStart minized=\"1\">0<"},

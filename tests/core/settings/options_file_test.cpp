@@ -7,6 +7,7 @@
 
 #include "core/settings/temp_folder.h"
 #include "settings/expressions_text.h"
+#include "settings/file_bytes.h"
 #include "settings/saved_variable.h"
 
 namespace vr {
@@ -14,6 +15,7 @@ namespace {
 
 using testing::ReadBytes;
 using testing::TempFolder;
+using testing::WriteBytes;
 
 // Two files as the program writes them: the defaults, and one in which every
 // saved setting differs from its default and every kind of variable is kept.
@@ -53,6 +55,13 @@ class OptionsFile : public ::testing::Test {
 
 TEST_F(OptionsFile, SamplesAreWrittenAndReadBackByteForByte) {
   EXPECT_EQ(BuildOptionsText(OptionsRecord{}, {}, ""), Sample("defaults.xml"));
+  // Switched off, window positions, expressions and variables are not written.
+  OptionsRecord off;
+  off.saveWindowsPositions = off.saveExpr = off.saveVars = 0;
+  VariableTable one;
+  one.Set("a", Value::MakeReal(1));
+  EXPECT_EQ(BuildOptionsText(off, one, "1+1"), Sample("switched_off.xml"));
+  EXPECT_EQ(BuildOptionsText(Read(Sample("switched_off.xml")).options, one, "1+1"), Sample("switched_off.xml"));
   // Elements that are missing keep their defaults; the root may have any name.
   for (const char* text : {"<Options/>", "<Settings></Settings>", "<Options><Other/></Options>"}) {
     const Loaded l = Read(text);
@@ -64,7 +73,7 @@ TEST_F(OptionsFile, SamplesAreWrittenAndReadBackByteForByte) {
   TempFolder folder;
   const std::filesystem::path file = OptionsFilePath(folder.Path());
   EXPECT_EQ(file, folder / "options.xml");
-  testing::WriteBytes(file, Sample("every_field.xml"));
+  WriteBytes(file, Sample("every_field.xml"));
   Loaded l;
   l.result = LoadOptions(file, l.options, l.variables);
   ASSERT_EQ(l.result.status, OptionsFileStatus::Loaded) << l.result.message;
@@ -126,6 +135,31 @@ TEST_F(OptionsFile, EachElementIsReadByItsRule) {
       {"<Geometry3D Top=\"1\"/><Geometry2D Top=\"2\"/>", {"<Geometry2D Top=\"2\"", "<Geometry3D Top=\"-1\""}},
       // Only children of the root count.
       {"<Wrapper><Radian>0</Radian></Wrapper>", {"<Radian>1<"}},
+      // Expressions and variables, only while their switch is on.
+      {"<Expressions>1+1|a &lt; b|</Expressions>", {"<Expressions>1+1|a &lt; b|</Expressions>\r\n<Vars/>"}},
+      {"<SaveExpr>0</SaveExpr><Expressions>1+1</Expressions>", {"<Expressions/>"}},
+      {"<SaveVars>0</SaveVars><Vars><Item Name=\"a\" VarType=\"0\" Value=\"1\"/></Vars>", {"<Vars/>"}},
+      // An Item without a name, another element, a name given twice.
+      {"<Vars><Item VarType=\"0\" Value=\"1\"/><Other Name=\"o\"/><Item Name=\"x\" Value=\"3\"/>"
+       "<Item Name=\"X\" VarType=\"1\" Value=\"4\"/></Vars>",
+       {"<Vars>\r\n<Item Name=\"x\" VarType=\"1\" Value=\"4\"/>\r\n</Vars>"}},
+      // Stepping out of Vars goes on after it.
+      {"<Vars><Item Name=\"v\" VarType=\"3\" Value=\"1:2:3\"/></Vars><English>0</English>",
+       {"<Item Name=\"v\" VarType=\"3\" Value=\"1:2:3\"/>\r\n</Vars>", "<English>0<"}},
+      // Stored values are read by their type code.
+      {"<Vars><Item Name=\"v\" VarType=\"1\" Value=\"0x1F\"/></Vars>", {"<Item Name=\"v\" VarType=\"1\" Value=\"31\"/>"}},
+      {"<Vars><Item Name=\"v\" VarType=\"1\" Value=\"-0x10\"/></Vars>", {"<Item Name=\"v\" VarType=\"1\" Value=\"-16\"/>"}},
+      {"<Vars><Item Name=\"v\" VarType=\"1\" Value=\"0xFFFFFFFF\"/></Vars>",
+       {"<Item Name=\"v\" VarType=\"1\" Value=\"2147483647\"/>"}},
+      {"<Vars><Item Name=\"v\" VarType=\"1\" Value=\"12.75\"/></Vars>", {"<Item Name=\"v\" VarType=\"1\" Value=\"12.75\"/>"}},
+      {"<Vars><Item Name=\"v\" VarType=\"4\" Value=\"1e-5+i2\"/></Vars>", {"<Item Name=\"v\" VarType=\"4\" Value=\"1e-05+i2\"/>"}},
+      {"<Vars><Item Name=\"v\" VarType=\"9\" Value=\"#07.03.2006#\"/></Vars>",
+       {"<Item Name=\"v\" VarType=\"9\" Value=\"38783\"/>"}},
+      {"<Vars><Item Name=\"v\" VarType=\"9\" Value=\"#07.03.2006\"/></Vars>", {"<Item Name=\"v\" VarType=\"9\" Value=\"0\"/>"}},
+      {"<Vars><Item Name=\"v\" VarType=\"\" Value=\"3\"/><Item Name=\"w\" VarType=\"5\" Value=\"3\"/></Vars>",
+       {"<Item Name=\"v\" VarType=\"0\" Value=\"3\"/>", "<Item Name=\"w\" VarType=\"0\" Value=\"3\"/>"}},
+      {"<Vars><Item Name=\"v\" VarType=\"01\" Value=\"3\"/><Item Name=\"w\" VarType=\"0\" Value=\"no\"/></Vars>",
+       {"<Item Name=\"v\" VarType=\"0\" Value=\"3\"/>", "<Item Name=\"w\" VarType=\"0\" Value=\"0\"/>"}},
   };
   for (const Row& r : rows) {
     const std::string text = Read(InOptions(r.children)).Rewritten();
@@ -133,125 +167,84 @@ TEST_F(OptionsFile, EachElementIsReadByItsRule) {
       EXPECT_NE(text.find("\r\n" + std::string(line)), std::string::npos) << r.children << "\n" << text;
     }
   }
-}
-
-TEST_F(OptionsFile, ExpressionsAndVariablesAreReadOnlyWhenTheirSwitchIsOn) {
-  struct Row {
-    const char* children;
-    bool expressionsRead;
-    const char* written;  // the Expressions and Vars lines saved afterwards
-  };
-  const Row rows[] = {
-      {"<Expressions>1+1|2|</Expressions>", true, "<Expressions>1+1|2|</Expressions>\r\n<Vars/>"},
-      {"<Expressions>a &lt; b</Expressions>", true, "<Expressions>a &lt; b</Expressions>"},
-      {"<SaveExpr>0</SaveExpr><Expressions>1+1</Expressions>", false, "<Expressions/>"},
-      {"<SaveVars>0</SaveVars><Vars><Item Name=\"a\" VarType=\"0\" Value=\"1\"/></Vars>", false,
-       "<Vars/>"},
-      // An Item without a name, another element, a name given twice.
-      {"<Vars><Item VarType=\"0\" Value=\"1\"/><Other Name=\"o\"/><Item Name=\"x\" Value=\"3\"/>"
-       "<Item Name=\"X\" VarType=\"1\" Value=\"4\"/></Vars>",
-       false, "<Vars>\r\n<Item Name=\"x\" VarType=\"1\" Value=\"4\"/>\r\n</Vars>"},
-      // Stepping out of Vars goes on after it.
-      {"<Vars><Item Name=\"v\" VarType=\"3\" Value=\"1:2:3\"/></Vars><English>0</English>", false,
-       "<Item Name=\"v\" VarType=\"3\" Value=\"1:2:3\"/>\r\n</Vars>\r\n<English>0<"},
-  };
-  for (const Row& r : rows) {
-    const Loaded l = Read(InOptions(r.children));
-    EXPECT_EQ(l.result.expressionsRead, r.expressionsRead) << r.children;
-    EXPECT_NE(l.Rewritten().find(r.written), std::string::npos) << r.children << "\n" << l.Rewritten();
-  }
-
-  // Stored values are read by their type code; what is saved shows the value.
-  const std::pair<const char*, const char*> values[] = {
-      {"VarType=\"1\" Value=\"0x1F\"", "VarType=\"1\" Value=\"31\""},
-      {"VarType=\"1\" Value=\"-0x10\"", "VarType=\"1\" Value=\"-16\""},
-      {"VarType=\"1\" Value=\"0xFFFFFFFF\"", "VarType=\"1\" Value=\"2147483647\""},
-      {"VarType=\"1\" Value=\"12.75\"", "VarType=\"1\" Value=\"12.75\""},
-      {"VarType=\"4\" Value=\"1e-5+i2\"", "VarType=\"4\" Value=\"1e-05+i2\""},
-      {"VarType=\"9\" Value=\"#07.03.2006#\"", "VarType=\"9\" Value=\"38783\""},
-      {"VarType=\"9\" Value=\"#\"", "VarType=\"9\" Value=\"0\""},
-      {"VarType=\"\" Value=\"3\"", "VarType=\"0\" Value=\"3\""},
-      {"VarType=\"5\" Value=\"3\"", "VarType=\"0\" Value=\"3\""},
-      {"VarType=\"01\" Value=\"3\"", "VarType=\"0\" Value=\"3\""},
-      {"VarType=\"0\" Value=\"garbage\"", "VarType=\"0\" Value=\"0\""},
-  };
-  for (const auto& [stored, written] : values) {
-    const Loaded l = Read(InOptions(std::string("<Vars><Item Name=\"v\" ") + stored + "/></Vars>"));
-    EXPECT_NE(l.Rewritten().find(std::string("<Item Name=\"v\" ") + written + "/>"), std::string::npos)
-        << stored << "\n" << l.Rewritten();
-  }
   SavedVariable saved;
   EXPECT_FALSE(SaveVariable({"", Value::MakeReal(1)}, saved));
   EXPECT_FALSE(SaveVariable({"ref", Value::MakeVariableRef("x")}, saved));
-
-  // Switched off, the parts are not written either.
-  OptionsRecord o;
-  o.saveWindowsPositions = o.saveExpr = o.saveVars = 0;
-  VariableTable v;
-  v.Set("a", Value::MakeReal(1));
-  const std::string text = BuildOptionsText(o, v, "1+1");
-  for (const char* absent : {"<Geometry", "<Expressions", "<Vars", "<Item"}) {
-    EXPECT_EQ(text.find(absent), std::string::npos) << absent;
-  }
-  EXPECT_NE(text.find("<SaveWindowsPositions>0</SaveWindowsPositions>\r\n<Radian>"), std::string::npos);
 }
 
-TEST_F(OptionsFile, DamagedFilesLeaveTheDefaults) {
+TEST_F(OptionsFile, DamagedOrUnreadableFilesLeaveTheDefaults) {
+  TempFolder folder;
   const std::string good = Sample("every_field.xml");
   std::mt19937 random(12345);
   std::string binary(4096, '\0');
   for (char& c : binary) c = static_cast<char>(random());
-  const std::string rows[] = {
-      binary,
-      std::string(10u << 20, 'x'),
-      "\xFF\xFE",
-      std::string("\xFF\xFE<\0a\0/", 7),
-      std::string("<Options><Radian>0\0</Radian>", 28),
-      good.substr(0, good.size() / 2),
-      good.substr(0, good.size() - 4),
+  std::vector<std::pair<std::filesystem::path, OptionsFileStatus>> rows = {
+      {folder / "missing.xml", OptionsFileStatus::Missing},
+      {folder / "no" / "such" / "options.xml", OptionsFileStatus::Missing},
+      {folder.Path(), OptionsFileStatus::Unreadable},
   };
-  for (const std::string& bytes : rows) {
-    const Loaded l = Read(bytes);
-    EXPECT_EQ(l.result.status, OptionsFileStatus::NotWellFormed) << bytes.substr(0, 40);
-    EXPECT_FALSE(l.result.message.empty());
-    EXPECT_EQ(BuildOptionsText(l.options, {}, ""), Sample("defaults.xml"));
-    EXPECT_EQ(l.variables.Count(), 0);
-    EXPECT_FALSE(l.result.expressionsRead);
+  for (const std::string& bytes : {binary, std::string(10u << 20, 'x'), std::string("\xFF\xFE"),
+                                   std::string("\xFF\xFE<\0a\0/", 7), std::string("<Options><Radian>0\0</Radian>", 28),
+                                   good.substr(0, good.size() / 2), good.substr(0, good.size() - 4),
+                                   std::string("<Options>")}) {
+    rows.push_back({folder / std::to_string(rows.size()), OptionsFileStatus::NotWellFormed});
+    WriteBytes(rows.back().first, bytes);
+  }
+  std::filesystem::resize_file(rows.back().first, kMaxOptionsFileBytes);  // just small enough to be read
+  rows.push_back({folder / "huge", OptionsFileStatus::Unreadable});
+  WriteBytes(rows.back().first, "<Options>");
+  std::filesystem::resize_file(rows.back().first, kMaxOptionsFileBytes + 1);
+  for (const auto& [file, status] : rows) {
+    Loaded l = Read(good);
+    VariableTable variables;
+    l.result = LoadOptions(file, l.options, variables);
+    EXPECT_EQ(l.result.status, status) << file;
+    EXPECT_EQ(l.result.message.empty(), status == OptionsFileStatus::Missing) << l.result.message;
+    EXPECT_EQ(BuildOptionsText(l.options, variables, l.result.expressions), Sample("defaults.xml")) << file;
+    EXPECT_EQ(l.options.numberFormat, "%.15g");
   }
   // A huge but well-formed file is read.
   const std::string big(10u << 20, '7');
   EXPECT_EQ(Read(InOptions("<Expressions>" + big + "</Expressions>")).result.expressions, big);
 }
 
-TEST_F(OptionsFile, FilesThatCannotBeReadLeaveTheDefaults) {
+TEST_F(OptionsFile, ACrashBeforeTheRenameLeavesThePreviousFile) {
   TempFolder folder;
-  std::filesystem::create_directory(folder / "options.xml");  // a folder, not a file
-  const std::filesystem::path huge = folder / "huge.xml";
-  testing::WriteBytes(huge, "<Options>");
-  std::filesystem::resize_file(huge, kMaxOptionsFileBytes + 1);
-  const std::filesystem::path limit = folder / "limit.xml";
-  testing::WriteBytes(limit, "<Options>");
-  std::filesystem::resize_file(limit, kMaxOptionsFileBytes);
+  const std::filesystem::path file = OptionsFilePath(folder.Path());
+  const std::string before = BuildOptionsText(Read(Sample("every_field.xml")).options, {}, "");
+  WriteBytes(file, before);
+  std::string error;
+  EXPECT_FALSE(WriteFileAtomically(file, "new", &error, AtomicWriteStop::AfterTemporaryFile));
+  EXPECT_NE(error.find(file.string()), std::string::npos) << error;
+  EXPECT_EQ(ReadBytes(file), before);
+  EXPECT_EQ(ReadBytes(folder / "options.xml.tmp"), "new");
+  // The next save goes through the leftover temporary file.
+  ASSERT_TRUE(SaveOptions(file, OptionsRecord{}, {}, "", &error)) << error;
+  EXPECT_EQ(ReadBytes(file), Sample("defaults.xml"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "options.xml.tmp"));
+}
 
-  struct Row {
-    std::filesystem::path file;
-    OptionsFileStatus status;
-  };
-  const Row rows[] = {
-      {folder / "missing.xml", OptionsFileStatus::Missing},
-      {folder / "no" / "such" / "options.xml", OptionsFileStatus::Missing},
-      {folder / "options.xml", OptionsFileStatus::Unreadable},
-      {huge, OptionsFileStatus::Unreadable},
-      {limit, OptionsFileStatus::NotWellFormed},  // just small enough to be read
-  };
-  for (const Row& r : rows) {
-    Loaded l = Read(Sample("every_field.xml"));
-    l.result = LoadOptions(r.file, l.options, l.variables);
-    EXPECT_EQ(l.result.status, r.status) << r.file;
-    EXPECT_EQ(l.result.message.empty(), r.status == OptionsFileStatus::Missing) << l.result.message;
-    EXPECT_EQ(BuildOptionsText(l.options, {}, ""), Sample("defaults.xml")) << r.file;
-    EXPECT_EQ(l.options.numberFormat, "%.15g");
+TEST_F(OptionsFile, AFailedSaveReportsAndKeepsTheOldFileWhole) {
+  TempFolder folder;
+  WriteBytes(folder / "plain-file", "not a folder");
+  std::filesystem::create_directories(folder / "taken" / "options.xml");
+  std::filesystem::create_directories(folder / "blocked" / "options.xml.tmp");
+  WriteBytes(folder / "blocked" / "options.xml", "old contents");
+  for (const std::filesystem::path& file : {
+           folder / "missing" / "options.xml",     // the folder does not exist
+           folder / "plain-file" / "options.xml",  // the folder is a file
+           folder / "taken" / "options.xml",       // a folder stands where the file goes
+           folder / "blocked" / "options.xml",     // the temporary file cannot be made
+       }) {
+    std::string error;
+    EXPECT_FALSE(SaveOptions(file, OptionsRecord{}, {}, "", &error)) << file;
+    EXPECT_NE(error.find(file.parent_path().string()), std::string::npos) << error;
+    EXPECT_EQ(error.find('\n'), std::string::npos) << error;
+    EXPECT_FALSE(SaveOptions(file, OptionsRecord{}, {}, "")) << "no message wanted";
   }
+  EXPECT_EQ(ReadBytes(folder / "blocked" / "options.xml"), "old contents");
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "taken" / "options.xml"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "taken" / "options.xml.tmp"));
 }
 
 // The window's expression lines are kept in one text, a "|" between lines.

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 
 #include "core/settings/temp_folder.h"
 
@@ -14,21 +15,17 @@ using testing::TempFolder;
 using testing::WriteBytes;
 
 TEST(ProgramFolder, UserConfigFolderFollowsTheXdgRules) {
-  struct Row {
-    const char* xdg;
-    const char* home;
-    std::filesystem::path folder;
-  };
-  const Row rows[] = {
+  const std::filesystem::path here = std::filesystem::current_path();
+  const std::tuple<const char*, const char*, std::filesystem::path> rows[] = {
       {"/cfg", "/home/u", "/cfg/vadaderivo"},
       {nullptr, "/home/u", "/home/u/.config/vadaderivo"},
       {"", "/home/u", "/home/u/.config/vadaderivo"},
       {"relative/cfg", "/home/u", "/home/u/.config/vadaderivo"},
-      {nullptr, "", std::filesystem::current_path() / ".config/vadaderivo"},
-      {nullptr, nullptr, std::filesystem::current_path() / ".config/vadaderivo"},
+      {nullptr, "", here / ".config/vadaderivo"},
+      {nullptr, nullptr, here / ".config/vadaderivo"},
   };
-  for (const Row& r : rows) {
-    EXPECT_EQ(UserConfigFolder(r.xdg, r.home), r.folder) << (r.xdg ? r.xdg : "(unset)");
+  for (const auto& [xdg, home, folder] : rows) {
+    EXPECT_EQ(UserConfigFolder(xdg, home), folder) << (xdg ? xdg : "(unset)");
   }
 }
 
