@@ -6,6 +6,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "engine/builtin_names.h"
 #include "script_test_support.h"
@@ -88,13 +89,7 @@ TEST(ShippedUnits, AreConsistentAndConvert) {
   }
   EXPECT_EQ(matched, Units().units.size()) << "a unit of no type";
   EXPECT_GE(Units().types.size(), 12u);
-  const struct {
-    double x;
-    const char* type;
-    const char* from;
-    const char* to;
-    double expected;
-  } cases[] = {
+  const std::tuple<double, const char*, const char*, const char*, double> pairs[] = {
       {1, "Length", "mile (mi)", "kilometre (km)", 1.609344},
       {41, "Temperature", "degree Fahrenheit (°F)", "degree Celsius (°C)", 5},
       {0, "Temperature", "kelvin (K)", "degree Fahrenheit (°F)", -459.67},
@@ -104,9 +99,8 @@ TEST(ShippedUnits, AreConsistentAndConvert) {
       {1, "Data size", "gibibyte (GiB)", "megabyte (MB)", 1073.741824},
       {180, "Angle", "degree (°)", "radian (rad)", std::numbers::pi},
   };
-  for (const auto& c : cases) {
-    EXPECT_NEAR(convert(c.x, c.type, c.from, c.to), c.expected, 1e-9 * std::max(1.0, std::fabs(c.expected)))
-        << c.from << " -> " << c.to;
+  for (const auto& [x, type, from, to, expected] : pairs) {
+    EXPECT_NEAR(convert(x, type, from, to), expected, 1e-9 * std::max(1.0, std::fabs(expected))) << from;
   }
 }
 
