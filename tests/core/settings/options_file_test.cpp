@@ -148,7 +148,7 @@ TEST_F(OptionsFile, EachElementIsReadByItsRule) {
        {"<Item Name=\"v\" VarType=\"3\" Value=\"1:2:3\"/>\r\n</Vars>", "<English>0<"}},
       // Stored values are read by their type code.
       {"<Vars><Item Name=\"v\" VarType=\"1\" Value=\"0x1F\"/></Vars>", {"<Item Name=\"v\" VarType=\"1\" Value=\"31\"/>"}},
-      {"<Vars><Item Name=\"v\" VarType=\"1\" Value=\"-0x10\"/></Vars>", {"<Item Name=\"v\" VarType=\"1\" Value=\"-16\"/>"}},
+      {"<Vars><Item Name=\"v\" VarType=\"1\" Value=\"-0xFFFFFFFF\"/></Vars>", {"<Item Name=\"v\" VarType=\"1\" Value=\"-2147483648\"/>"}},
       {"<Vars><Item Name=\"v\" VarType=\"1\" Value=\"0xFFFFFFFF\"/></Vars>",
        {"<Item Name=\"v\" VarType=\"1\" Value=\"2147483647\"/>"}},
       {"<Vars><Item Name=\"v\" VarType=\"1\" Value=\"12.75\"/></Vars>", {"<Item Name=\"v\" VarType=\"1\" Value=\"12.75\"/>"}},

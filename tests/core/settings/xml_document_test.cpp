@@ -46,6 +46,7 @@ TEST(XmlDocument, LoadingIndexesElementsOrReportsTheFault) {
       {"<a><b/><c>x</c></a>", "a .b .c=x "},
       {"<?xml version=\"1.0\"?>\r\n<!-- note -->\r\n<!DOCTYPE a>\r\n<a/>", "a "},
       {"<!DOCTYPE a [ <!ELEMENT a (#PCDATA)> <!ENTITY e \"x\"> ]><a><b/></a>", "a .b "},
+      {"<!DOCTYPE a ]><a/>", "a "},
       {"<a><![CDATA[<b></c>]]><d/></a>", "a .d "},
       {"<a><!-- <b/> --><c/><?pi <x/> ?></a>", "a .c "},
       {"<?pi <x?><!--<b--><a><![CDATA[<c]]></a>", "a=<c "},
@@ -79,6 +80,7 @@ TEST(XmlDocument, LoadingIndexesElementsOrReportsTheFault) {
       {"<a>", "error: End tag of a element not found"},
       {"<a><b>text", "error: End tag of b element not found"},
       {"<a></>", "error: Expecting end tag of element a"},
+      {"<a></", "error: Expecting end tag of element a"},
       {"<a></'a'>", "error: Expecting end tag of element a"},
       {"<a><b></c></a>", "error: End tag does not correspond to b"},
       {"<ab></a>", "error: End tag does not correspond to ab"},
@@ -117,9 +119,9 @@ TEST(XmlDocument, StepsReadAndEditInPlace) {
        "<Options>\r\n<Data>a&lt;b&amp;c&gt;d\"'</Data>\r\n</Options>\r\n"},
       // A search starts after the element found last; a name matches up to a
       // blank, '=', '/' or '['.
-      {"<r><Radian>0</Radian><SaveWindowsPositions/><Geometry2D/><Geometry/><Item/><x/></r>",
+      {"<r><Radian>0</Radian><SaveWindowsPositions/><Geometry2D/><Geometry/><Item/><x/><Geometry/></r>",
        "f:r in f:SaveWindowsPositions !f:Radian !f:Missing f:Geometry !f:Geometry2D f:Item[2] !f:It "
-       "f: !f: out !out"},
+       "f: f: !f: out !out"},
       // The child position; FindChild first finds the document element.
       {"<r><a>1</a><b k='v'><c>2</c><c>3</c></b><d>4</d></r>",
        "!out d:= k:k= fc:b n:=r cd:= ck:k=v !fc:a in fc: cd:=2 fc:c in d:=3 t:=1 in t:=0 !in "
