@@ -16,7 +16,7 @@ using testing::Write;
 
 // A statement as "Type label|text"; empty when the line holds none.
 std::string Parsed(std::string_view line) {
-  static const char* const kTypes[] = {"Expression", "Func", "EndFunc", "If",    "ElIf", "EndIf",
+  static const char* const kTypes[] = {"Expression", "Func", "EndFunc", "If",     "ElIf", "EndIf",
                                        "Else",       "Goto", "Label",   "Return", "Write"};
   ScriptStatement s;
   s.label = "stale";
@@ -70,17 +70,20 @@ TEST(ScriptFile, LoadsEncodingsAccumulatesAndReportsUnusableFiles) {
     EXPECT_EQ(ListUserFunctions(), std::vector<std::string>{"Площадь(a)## площадь"});
   }
   // A second file adds to the first; functions are found by their declared name.
-  ASSERT_EQ(LoadScriptFile(Write(folder, "g.usc",
-                                 "x = 0\nfunc Sum (a;b) ## adds\r\nendfunc\nfunc bare ## no brackets\n"
-                                 "endfunc\nfunc SUM(c)\nendfunc\nfunc (x)\nendfunc"),
-                           false),
-            1);
+  ASSERT_EQ(
+      LoadScriptFile(Write(folder, "g.usc",
+                           "x = 0\nfunc Sum (a;b) ## adds\r\nendfunc\nfunc bare ## no brackets\n"
+                           "endfunc\nfunc SUM(c)\nendfunc\nfunc (x)\nendfunc"),
+                     false),
+      1);
   const std::pair<const char*, int> found[] = {
-      {"sum", 3}, {"SUM", 3}, {"площадь", 0}, {"bare## no brackets", 5}, {"bare", -1}, {"x", -1}, {"", 9},
+      {"sum", 3},   {"SUM", 3}, {"площадь", 0}, {"bare## no brackets", 5},
+      {"bare", -1}, {"x", -1},  {"", 9},
   };
   for (const auto& [name, index] : found) EXPECT_EQ(FindUserFunction(name), index) << name;
-  EXPECT_EQ(ListUserFunctions(), (std::vector<std::string>{"Площадь(a)## площадь", "Sum (a;b)## adds",
-                                                           "bare## no brackets", "SUM(c)", "(x)"}));
+  EXPECT_EQ(ListUserFunctions(),
+            (std::vector<std::string>{"Площадь(a)## площадь", "Sum (a;b)## adds",
+                                      "bare## no brackets", "SUM(c)", "(x)"}));
 
   std::filesystem::create_directories(folder / "dir.usc");
   for (const auto& path : {folder / "missing.usc", folder / "dir.usc",
@@ -94,27 +97,16 @@ TEST(ScriptFile, LoadsEncodingsAccumulatesAndReportsUnusableFiles) {
 }
 
 TEST(ScriptFolder, LoadsLibrariesByNameThenRunsTheStartupScript) {
-  TempFolder folder;
-  Write(folder, "b.usc", "func which()\nreturn 'b'\nendfunc\nfunc noisy(v)\nwrite v\nreturn v\nendfunc\n");
-  Write(folder, "a.usc", "func which()\nreturn 'a'\nendfunc\n");
-  Write(folder, "C.USC", "func onlyc()\nendfunc\n");
-  Write(folder, "notes.txt", "func nottxt()\nendfunc\n");
-  Write(folder, ".usc", "func noname()\nendfunc\n");
-  std::filesystem::create_directories(folder / "sub.usc");
-  Write(folder, "StartUp.Usc",
-        "rate = 0.2 ## the usual rate\n"
-        "nothere + 1\n"
-        "  y = rate*10  \r\n"
-        "if 1\n"  // no keywords here: the variable if1
-        "w = noisy(7)\n"
-        "picked = which(0)");
-
+  // a.usc, b.usc, C.USC, ".usc", notes.txt, the folder sub.usc and StartUp.Usc,
+  // whose line "if 1" holds no keyword: it is the variable if1.
+  const std::filesystem::path library = testing::SourceFolder(__FILE__) / "data/library";
   ScriptSession session;
   std::ostringstream report;
-  const std::filesystem::path startup = LoadScriptLibraries(folder.Path(), report);
-  EXPECT_EQ(startup, folder / "StartUp.Usc");
+  const std::filesystem::path startup = LoadScriptLibraries(library, report);
+  EXPECT_EQ(startup, library / "StartUp.Usc");
   // In byte order of the names, "C.USC" < "a.usc" < "b.usc".
-  EXPECT_EQ(ListUserFunctions(), (std::vector<std::string>{"onlyc()", "which()", "which()", "noisy(v)"}));
+  EXPECT_EQ(ListUserFunctions(),
+            (std::vector<std::string>{"onlyc()", "which()", "which()", "noisy(v)"}));
 
   EXPECT_TRUE(RunStartupScript(session.engine, startup, report));
   EXPECT_EQ(report.str(), "");
@@ -125,12 +117,14 @@ TEST(ScriptFolder, LoadsLibrariesByNameThenRunsTheStartupScript) {
   EXPECT_TRUE(session.output.lines.empty());
   EXPECT_EQ(session.engine.outputWindow, &session.output);
 
+  TempFolder folder;
   EXPECT_TRUE(LoadScriptLibraries(folder / "no such folder", report).empty());
   EXPECT_FALSE(RunStartupScript(session.engine, {}, report));
   EXPECT_EQ(report.str(), "");
   EXPECT_FALSE(RunStartupScript(session.engine, folder / "gone.usc", report));
   EXPECT_NE(report.str().find("gone.usc"), std::string::npos);
-  EXPECT_FALSE(RunStartupScript(session.engine, Write(folder, "bin.usc", std::string("x\0", 2)), report));
+  EXPECT_FALSE(
+      RunStartupScript(session.engine, Write(folder, "bin.usc", std::string("x\0", 2)), report));
   EXPECT_NE(report.str().find("bin.usc\" is not a text file"), std::string::npos);
 }
 

@@ -50,7 +50,8 @@ class ScriptSession {
   ExpressionEngine engine;
 };
 
-inline std::filesystem::path Write(const TempFolder& folder, const std::string& name, std::string_view bytes) {
+inline std::filesystem::path Write(const TempFolder& folder, const std::string& name,
+                                   std::string_view bytes) {
   WriteBytes(folder / name, bytes);
   return folder / name;
 }

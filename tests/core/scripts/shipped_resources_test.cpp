@@ -37,18 +37,19 @@ TEST(ShippedScripts, LoadAndCompute) {
   }
 
   std::string shown;
-  for (const char* line : {"distance(1;1;4;5)", "rad2deg(deg2rad(30))", "trianglearea(3;4;5)",
-                           "trianglearea(1;1;3)", "boxdiagonal(2;3;6)",
-                           "spherevolume(3)/pi+conevolume(2;3)/pi", "compound(100;10;2)",
-                           "round(payment(100000;6;360)*100)/100", "payoffmonths(1000;0;100)",
-                           "payoffmonths(1000;12;10)", "change(50;75)", "fact(10)", "binomial(10;3)",
-                           "binompmf(4;2;0.5)", "round(poissonpmf(2;3)*10000)",
-                           "round(normpdf(0)*1000000)", "fib(10)"}) {
+  for (const char* line :
+       {"distance(1;1;4;5)", "rad2deg(deg2rad(30))", "trianglearea(3;4;5)", "trianglearea(1;1;3)",
+        "boxdiagonal(2;3;6)", "spherevolume(3)/pi+conevolume(2;3)/pi", "compound(100;10;2)",
+        "round(payment(100000;6;360)*100)/100", "payoffmonths(1000;0;100)",
+        "payoffmonths(1000;12;10)", "change(50;75)", "fact(10)", "binomial(10;3)",
+        "binompmf(4;2;0.5)", "round(poissonpmf(2;3)*10000)", "round(normpdf(0)*1000000)",
+        "fib(10)"}) {
     shown += session.Eval(line) + " ";
   }
   EXPECT_EQ(shown, "5 30 6 0 7 40 121 599.55 10 -1 50 3628800 120 0.375 2240 398942 55 ");
-  EXPECT_EQ(session.output.lines, (std::vector<std::string>{"'no triangle has these sides'",
-                                                            "'the payment does not even cover the interest'"}));
+  EXPECT_EQ(session.output.lines,
+            (std::vector<std::string>{"'no triangle has these sides'",
+                                      "'the payment does not even cover the interest'"}));
 }
 
 // The unit table we ship. The first unit of each type is the one the others
@@ -60,7 +61,8 @@ TEST(ShippedUnits, AreConsistentAndConvert) {
   ScopedUnitTables units;
   ASSERT_TRUE(LoadUnitTable(ResourceFolder() / "units.dat"));
   ScriptSession session;
-  auto convert = [&](double x, const std::string& type, const std::string& from, const std::string& to) {
+  auto convert = [&](double x, const std::string& type, const std::string& from,
+                     const std::string& to) {
     Value v;
     const std::string line = ConvertLine(Units(), true, {type, from, to, 0, 1}, std::to_string(x));
     EXPECT_EQ(session.engine.EvaluateLine(line, v), kOk) << line;
@@ -70,7 +72,8 @@ TEST(ShippedUnits, AreConsistentAndConvert) {
   std::size_t matched = 0;
   for (const UnitTypeRecord& t : Units().types) {
     for (const bool english : {true, false}) {
-      EXPECT_TRUE(shown.insert((english ? "en " : "ru ") + DisplayName(t.names, english)).second) << t.names;
+      EXPECT_TRUE(shown.insert((english ? "en " : "ru ") + DisplayName(t.names, english)).second)
+          << t.names;
     }
     bool first = true;
     for (const UnitRecord& unit : Units().units) {
@@ -80,7 +83,8 @@ TEST(ShippedUnits, AreConsistentAndConvert) {
       ++matched;
       for (const bool english : {true, false}) {
         const std::string name = DisplayName(unit.names, english);
-        EXPECT_TRUE(name == "?" || shown.insert(t.key + (english ? " en " : " ru ") + name).second) << name;
+        EXPECT_TRUE(name == "?" || shown.insert(t.key + (english ? " en " : " ru ") + name).second)
+            << name;
       }
       const std::string name = DisplayName(unit.names, true);
       EXPECT_NEAR(convert(37.5, DisplayName(t.names, true), name, name), 37.5, 1e-9) << unit.names;
@@ -100,7 +104,8 @@ TEST(ShippedUnits, AreConsistentAndConvert) {
       {180, "Angle", "degree (°)", "radian (rad)", std::numbers::pi},
   };
   for (const auto& [x, type, from, to, expected] : pairs) {
-    EXPECT_NEAR(convert(x, type, from, to), expected, 1e-9 * std::max(1.0, std::fabs(expected))) << from;
+    EXPECT_NEAR(convert(x, type, from, to), expected, 1e-9 * std::max(1.0, std::fabs(expected)))
+        << from;
   }
 }
 

@@ -33,22 +33,25 @@ TEST(UserFunction, CallsShowTheirResultsAndWrites) {
       // The first function of a name counts; the description is no declaration.
       {{"first(0)", "desc(1)"}, "1 | 2"},
       {{"blank(1;2)", "digit(1;2)", "empty(1)", "digits(1;2;3)", "wrongway(5)"},
-       "Invalid function declaration | Invalid function declaration | Invalid function declaration | "
+       "Invalid function declaration | Invalid function declaration | Invalid function declaration "
+       "| "
        "123 | Variable \"a\" not found"},
       // Branches; only a whole part of exactly 1 is true, a complex number
       // by its modulus.
       {{"sign(5)", "sign(-5)", "sign(0)"}, "1 | -1 | 0"},
-      {{"truth(1.9)", "truth(2)", "truth(0.5)", "truth(-1)", "truth('x')", "truth('')", "truth(0+i1)",
-        "truth(3+i4)"},
+      {{"truth(1.9)", "truth(2)", "truth(0.5)", "truth(-1)", "truth('x')", "truth('')",
+        "truth(0+i1)", "truth(3+i4)"},
        "'yes' | 'no' | 'no' | 'no' | 'yes' | 'no' | 'yes' | 'no'"},
       {{"both(1;1)", "both(1;0)", "both(0;1)", "both(0;0)"},
        "'a and b' | 'a only' | 'b only' | 'inner neither'"},
       {{"lastvalue(1)", "elifafter(0)"}, "'was 1' | 2"},
-      {{"noendif(1)", "noendif(0)", "elsenoendif(0)"}, "1 | EndIf is not found | EndIf is not found"},
+      {{"noendif(1)", "noendif(0)", "elsenoendif(0)"},
+       "1 | EndIf is not found | EndIf is not found"},
       {{"ifbad(0)", "elifbad(0)"}, "IF or ELIF calculation error | IF or ELIF calculation error"},
       // Goto, Return and results.
       {{"sum(100)", "jump(0)", "labelend(0)"}, "5050 | 10 | 7"},
-      {{"nolabel(0)", "otherlabel(0)", "jumpahead(0)"}, "Label not found | Label not found | Label not found"},
+      {{"nolabel(0)", "otherlabel(0)", "jumpahead(0)"},
+       "Label not found | Label not found | Label not found"},
       {{"ret(3)", "bareret(3)", "retbad(0)", "fact(10)"}, "6 | 3 | 7 | 3628800"},
       // Without a result nothing is pushed, so "+" lacks an operand.
       {{"none(1)+1", "stops(0)"}, "Stack is empty | Variable \"nothere\" not found"},

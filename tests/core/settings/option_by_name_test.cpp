@@ -15,7 +15,7 @@ TEST(SetOptionByElementName, SetsWhatTheFileWouldHold) {
   struct Row {
     const char* key;
     const char* value;
-    const char* written;  // a part of the file saved afterwards
+    const char* written;            // a part of the file saved afterwards
     const char* pattern = "%.15g";  // how numbers are shown afterwards
   };
   const Row rows[] = {
@@ -29,17 +29,20 @@ TEST(SetOptionByElementName, SetsWhatTheFileWouldHold) {
       {"minized", "", "<autoStart minized=\"0\">0<"},
       {"autoStart", "1", "<autoStart minized=\"0\">1<"},
       {"Geometry", "1 2 3 4", "<Geometry Top=\"1\" Left=\"2\" Width=\"3\" Height=\"4\"/>"},
-      {"Geometry2D", " 10 \t20 ", "<Geometry2D Top=\"10\" Left=\"20\" Height=\"-1\" Width=\"-1\"/>"},
+      {"Geometry2D", " 10 \t20 ",
+       "<Geometry2D Top=\"10\" Left=\"20\" Height=\"-1\" Width=\"-1\"/>"},
       {"GeometryVars", "7 8 9", "<GeometryVars Top=\"7\" Left=\"8\"/>"},
   };
   for (const Row& r : rows) {
     OptionsRecord o;
     EXPECT_TRUE(SetOptionByElementName(o, r.key, r.value)) << r.key;
-    EXPECT_NE(BuildOptionsText(o, {}, "").find(r.written), std::string::npos) << r.key << "=" << r.value;
+    EXPECT_NE(BuildOptionsText(o, {}, "").find(r.written), std::string::npos)
+        << r.key << "=" << r.value;
     EXPECT_EQ(o.numberFormat, r.pattern) << r.key << "=" << r.value;
   }
   const std::string defaults = BuildOptionsText(OptionsRecord{}, {}, "");
-  for (const char* key : {"", "Options", "Expressions", "Vars", "Item", "Radians", "numberFormat", "Top"}) {
+  for (const char* key :
+       {"", "Options", "Expressions", "Vars", "Item", "Radians", "numberFormat", "Top"}) {
     OptionsRecord o;
     EXPECT_FALSE(SetOptionByElementName(o, key, "1")) << key;
     EXPECT_EQ(BuildOptionsText(o, {}, ""), defaults) << key;

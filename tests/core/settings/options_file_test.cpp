@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "core/settings/temp_folder.h"
 #include "settings/expressions_text.h"
@@ -61,7 +62,8 @@ TEST_F(OptionsFile, SamplesAreWrittenAndReadBackByteForByte) {
   VariableTable one;
   one.Set("a", Value::MakeReal(1));
   EXPECT_EQ(BuildOptionsText(off, one, "1+1"), Sample("switched_off.xml"));
-  EXPECT_EQ(BuildOptionsText(Read(Sample("switched_off.xml")).options, one, "1+1"), Sample("switched_off.xml"));
+  EXPECT_EQ(BuildOptionsText(Read(Sample("switched_off.xml")).options, one, "1+1"),
+            Sample("switched_off.xml"));
   // Elements that are missing keep their defaults; the root may have any name.
   for (const char* text : {"<Options/>", "<Settings></Settings>", "<Options><Other/></Options>"}) {
     const Loaded l = Read(text);
@@ -79,8 +81,9 @@ TEST_F(OptionsFile, SamplesAreWrittenAndReadBackByteForByte) {
   ASSERT_EQ(l.result.status, OptionsFileStatus::Loaded) << l.result.message;
   EXPECT_EQ(l.options.numberFormat, "%e");  // rebuilt from Format 0
   EXPECT_TRUE(l.result.expressionsRead);
-  EXPECT_EQ(SplitExpressionLines(l.result.expressions),
-            (std::vector<std::string>{"1+1", "x=2", "Привет", "мир", "sin(pi/2) ## комментарий", ""}));
+  EXPECT_EQ(
+      SplitExpressionLines(l.result.expressions),
+      (std::vector<std::string>{"1+1", "x=2", "Привет", "мир", "sin(pi/2) ## комментарий", ""}));
   std::string error;
   ASSERT_TRUE(SaveOptions(file, l.options, l.variables, l.result.expressions, &error)) << error;
   EXPECT_EQ(ReadBytes(file), Sample("every_field.xml"));
@@ -103,13 +106,15 @@ TEST_F(OptionsFile, EachElementIsReadByItsRule) {
       // Flags are 1 only for the exact text "1".
       {"<Radian>0</Radian><Format>0</Format>", {"<Radian>0<", "<Format>0<"}},
       {"<Radian> 1</Radian><SaveResults>1</SaveResults>", {"<Radian>0<", "<SaveResults>1<"}},
-      {"<SaveResults>2</SaveResults><StayOnTop>1</StayOnTop>", {"<SaveResults>0<", "<StayOnTop>1<"}},
+      {"<SaveResults>2</SaveResults><StayOnTop>1</StayOnTop>",
+       {"<SaveResults>0<", "<StayOnTop>1<"}},
       {"<English>0</English><ShowScriptResult>1</ShowScriptResult>",
        {"<English>1<", "<ShowScriptResult>1<"}},  // English comes later in the file
       // Numbers and colours; an empty text gives 0.
       {"<DateFormat>2</DateFormat><FontSize>5</FontSize>", {"<DateFormat>2<", "<FontSize>5<"}},
       {"<DateFormat/><FontSize/>", {"<DateFormat>0<", "<FontSize>0<"}},
-      {"<BackColor>255</BackColor><TextColor>-1</TextColor>", {"<BackColor>255<", "<TextColor>-1<"}},
+      {"<BackColor>255</BackColor><TextColor>-1</TextColor>",
+       {"<BackColor>255<", "<TextColor>-1<"}},
       {"<TextHighlight/><ButtonHighlight>12345678</ButtonHighlight>",
        {"<TextHighlight>0<", "<ButtonHighlight>12345678<"}},
       {"<NumberBase>3</NumberBase>", {"<NumberBase>3<"}},
@@ -128,17 +133,21 @@ TEST_F(OptionsFile, EachElementIsReadByItsRule) {
       // Geometry: non-empty attributes only, and only while positions are saved.
       {"<Geometry Top=\"\" Left=\"-5\" Width=\"x\"/>",
        {"<Geometry Top=\"-1\" Left=\"-5\" Width=\"0\" Height=\"-1\"/>"}},
-      {"<SaveWindowsPositions>0</SaveWindowsPositions><Geometry Top=\"10\"/><GeometryVars Top=\"1\"/>",
+      {"<SaveWindowsPositions>0</SaveWindowsPositions><Geometry Top=\"10\"/><GeometryVars "
+       "Top=\"1\"/>",
        {"<Geometry Top=\"-1\" ", "<GeometryVars Top=\"-1\" "}},
       // Every search starts after the element found last.
       {"<Radian>0</Radian><SaveWindowsPositions>1</SaveWindowsPositions>", {"<Radian>1<"}},
-      {"<Geometry3D Top=\"1\"/><Geometry2D Top=\"2\"/>", {"<Geometry2D Top=\"2\"", "<Geometry3D Top=\"-1\""}},
+      {"<Geometry3D Top=\"1\"/><Geometry2D Top=\"2\"/>",
+       {"<Geometry2D Top=\"2\"", "<Geometry3D Top=\"-1\""}},
       // Only children of the root count.
       {"<Wrapper><Radian>0</Radian></Wrapper>", {"<Radian>1<"}},
       // Expressions and variables, only while their switch is on.
-      {"<Expressions>1+1|a &lt; b|</Expressions>", {"<Expressions>1+1|a &lt; b|</Expressions>\r\n<Vars/>"}},
+      {"<Expressions>1+1|a &lt; b|</Expressions>",
+       {"<Expressions>1+1|a &lt; b|</Expressions>\r\n<Vars/>"}},
       {"<SaveExpr>0</SaveExpr><Expressions>1+1</Expressions>", {"<Expressions/>"}},
-      {"<SaveVars>0</SaveVars><Vars><Item Name=\"a\" VarType=\"0\" Value=\"1\"/></Vars>", {"<Vars/>"}},
+      {"<SaveVars>0</SaveVars><Vars><Item Name=\"a\" VarType=\"0\" Value=\"1\"/></Vars>",
+       {"<Vars/>"}},
       // An Item without a name, another element, a name given twice.
       {"<Vars><Item VarType=\"0\" Value=\"1\"/><Other Name=\"o\"/><Item Name=\"x\" Value=\"3\"/>"
        "<Item Name=\"X\" VarType=\"1\" Value=\"4\"/></Vars>",
@@ -146,26 +155,36 @@ TEST_F(OptionsFile, EachElementIsReadByItsRule) {
       // Stepping out of Vars goes on after it.
       {"<Vars><Item Name=\"v\" VarType=\"3\" Value=\"1:2:3\"/></Vars><English>0</English>",
        {"<Item Name=\"v\" VarType=\"3\" Value=\"1:2:3\"/>\r\n</Vars>", "<English>0<"}},
-      // Stored values are read by their type code.
-      {"<Vars><Item Name=\"v\" VarType=\"1\" Value=\"0x1F\"/></Vars>", {"<Item Name=\"v\" VarType=\"1\" Value=\"31\"/>"}},
-      {"<Vars><Item Name=\"v\" VarType=\"1\" Value=\"-0xFFFFFFFF\"/></Vars>", {"<Item Name=\"v\" VarType=\"1\" Value=\"-2147483648\"/>"}},
-      {"<Vars><Item Name=\"v\" VarType=\"1\" Value=\"0xFFFFFFFF\"/></Vars>",
-       {"<Item Name=\"v\" VarType=\"1\" Value=\"2147483647\"/>"}},
-      {"<Vars><Item Name=\"v\" VarType=\"1\" Value=\"12.75\"/></Vars>", {"<Item Name=\"v\" VarType=\"1\" Value=\"12.75\"/>"}},
-      {"<Vars><Item Name=\"v\" VarType=\"4\" Value=\"1e-5+i2\"/></Vars>", {"<Item Name=\"v\" VarType=\"4\" Value=\"1e-05+i2\"/>"}},
-      {"<Vars><Item Name=\"v\" VarType=\"9\" Value=\"#07.03.2006#\"/></Vars>",
-       {"<Item Name=\"v\" VarType=\"9\" Value=\"38783\"/>"}},
-      {"<Vars><Item Name=\"v\" VarType=\"9\" Value=\"#07.03.2006\"/></Vars>", {"<Item Name=\"v\" VarType=\"9\" Value=\"0\"/>"}},
-      {"<Vars><Item Name=\"v\" VarType=\"\" Value=\"3\"/><Item Name=\"w\" VarType=\"5\" Value=\"3\"/></Vars>",
-       {"<Item Name=\"v\" VarType=\"0\" Value=\"3\"/>", "<Item Name=\"w\" VarType=\"0\" Value=\"3\"/>"}},
-      {"<Vars><Item Name=\"v\" VarType=\"01\" Value=\"3\"/><Item Name=\"w\" VarType=\"0\" Value=\"no\"/></Vars>",
-       {"<Item Name=\"v\" VarType=\"0\" Value=\"3\"/>", "<Item Name=\"w\" VarType=\"0\" Value=\"0\"/>"}},
   };
   for (const Row& r : rows) {
     const std::string text = Read(InOptions(r.children)).Rewritten();
     for (const char* line : r.written) {
-      EXPECT_NE(text.find("\r\n" + std::string(line)), std::string::npos) << r.children << "\n" << text;
+      EXPECT_NE(text.find("\r\n" + std::string(line)), std::string::npos) << r.children << "\n"
+                                                                          << text;
     }
+  }
+  // Stored values are read by their type code: type, text, and as saved again.
+  const std::tuple<const char*, const char*, const char*, const char*> values[] = {
+      {"1", "0x1F", "1", "31"},
+      {"1", "-0xFFFFFFFF", "1", "-2147483648"},
+      {"1", "0xFFFFFFFF", "1", "2147483647"},
+      {"1", "12.75", "1", "12.75"},
+      {"4", "1e-5+i2", "4", "1e-05+i2"},
+      {"9", "#07.03.2006#", "9", "38783"},
+      {"9", "#07.03.2006", "9", "0"},
+      {"", "3", "0", "3"},
+      {"01", "3", "0", "3"},
+      {"5", "3", "0", "3"},
+      {"0", "no", "0", "0"},
+  };
+  for (const auto& [type, text, savedType, saved] : values) {
+    const std::string item =
+        std::string("<Item Name=\"v\" VarType=\"") + type + "\" Value=\"" + text;
+    const std::string again =
+        std::string("<Item Name=\"v\" VarType=\"") + savedType + "\" Value=\"" + saved;
+    EXPECT_NE(Read(InOptions("<Vars>" + item + "\"/></Vars>")).Rewritten().find(again + "\"/>"),
+              std::string::npos)
+        << item;
   }
   SavedVariable saved;
   EXPECT_FALSE(SaveVariable({"", Value::MakeReal(1)}, saved));
@@ -183,14 +202,16 @@ TEST_F(OptionsFile, DamagedOrUnreadableFilesLeaveTheDefaults) {
       {folder / "no" / "such" / "options.xml", OptionsFileStatus::Missing},
       {folder.Path(), OptionsFileStatus::Unreadable},
   };
-  for (const std::string& bytes : {binary, std::string(10u << 20, 'x'), std::string("\xFF\xFE"),
-                                   std::string("\xFF\xFE<\0a\0/", 7), std::string("<Options><Radian>0\0</Radian>", 28),
-                                   good.substr(0, good.size() / 2), good.substr(0, good.size() - 4),
-                                   std::string("<Options>")}) {
+  for (const std::string& bytes :
+       {binary, std::string(10u << 20, 'x'), std::string("\xFF\xFE"),
+        std::string("\xFF\xFE<\0a\0/", 7), std::string("<Options><Radian>0\0</Radian>", 28),
+        good.substr(0, good.size() / 2), good.substr(0, good.size() - 4),
+        std::string("<Options>")}) {
     rows.push_back({folder / std::to_string(rows.size()), OptionsFileStatus::NotWellFormed});
     WriteBytes(rows.back().first, bytes);
   }
-  std::filesystem::resize_file(rows.back().first, kMaxOptionsFileBytes);  // just small enough to be read
+  std::filesystem::resize_file(rows.back().first,
+                               kMaxOptionsFileBytes);  // just small enough to be read
   rows.push_back({folder / "huge", OptionsFileStatus::Unreadable});
   WriteBytes(rows.back().first, "<Options>");
   std::filesystem::resize_file(rows.back().first, kMaxOptionsFileBytes + 1);
@@ -200,7 +221,8 @@ TEST_F(OptionsFile, DamagedOrUnreadableFilesLeaveTheDefaults) {
     l.result = LoadOptions(file, l.options, variables);
     EXPECT_EQ(l.result.status, status) << file;
     EXPECT_EQ(l.result.message.empty(), status == OptionsFileStatus::Missing) << l.result.message;
-    EXPECT_EQ(BuildOptionsText(l.options, variables, l.result.expressions), Sample("defaults.xml")) << file;
+    EXPECT_EQ(BuildOptionsText(l.options, variables, l.result.expressions), Sample("defaults.xml"))
+        << file;
     EXPECT_EQ(l.options.numberFormat, "%.15g");
   }
   // A huge but well-formed file is read.
@@ -251,12 +273,9 @@ TEST_F(OptionsFile, AFailedSaveReportsAndKeepsTheOldFileWhole) {
 TEST(ExpressionsText, LinesAreJoinedWithBarsAndSplitAtEveryBar) {
   using Lines = std::vector<std::string>;
   const std::pair<Lines, const char*> joined[] = {
-      {{"1+1", "2", ""}, "1+1|2|"},
-      {{"1+1", "2"}, "1+1|2"},
-      {{"a  \r\n", "", "  ", "b\r"}, "a|b"},
-      {{"", "x"}, "x"},
-      {{"  x", "y\t"}, "  x|y\t"},
-      {{"", ""}, ""},
+      {{"1+1", "2", ""}, "1+1|2|"},          {{"1+1", "2"}, "1+1|2"},
+      {{"a  \r\n", "", "  ", "b\r"}, "a|b"}, {{"", "x"}, "x"},
+      {{"  x", "y\t"}, "  x|y\t"},           {{"", ""}, ""},
   };
   for (const auto& [lines, stored] : joined) EXPECT_EQ(JoinExpressionLines(lines), stored);
   const std::pair<const char*, Lines> split[] = {
@@ -265,7 +284,8 @@ TEST(ExpressionsText, LinesAreJoinedWithBarsAndSplitAtEveryBar) {
       {"|", {"", ""}},
       {"Привет||мир", {"Привет", "", "мир"}},
   };
-  for (const auto& [stored, lines] : split) EXPECT_EQ(SplitExpressionLines(stored), lines) << stored;
+  for (const auto& [stored, lines] : split)
+    EXPECT_EQ(SplitExpressionLines(stored), lines) << stored;
 }
 
 }  // namespace

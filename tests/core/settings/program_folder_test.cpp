@@ -32,7 +32,8 @@ TEST(ProgramFolder, UserConfigFolderFollowsTheXdgRules) {
 TEST(ProgramFolder, ExecutableFolderIsThePathUpToTheLastSeparator) {
   EXPECT_EQ(ExecutableFolder("/opt/vr/bin/vadaderivo"), std::filesystem::path("/opt/vr/bin"));
   EXPECT_EQ(ExecutableFolder("vadaderivo"), std::filesystem::current_path());
-  EXPECT_EQ(SharedDataFolder("/usr/bin/vadaderivo"), std::filesystem::path("/usr/share/vadaderivo"));
+  EXPECT_EQ(SharedDataFolder("/usr/bin/vadaderivo"),
+            std::filesystem::path("/usr/share/vadaderivo"));
   EXPECT_EQ(ExecutablePath().filename(), "test_settings");
   EXPECT_EQ(ProgramFolder(), ExecutablePath().parent_path());  // the build folder is writable
 }

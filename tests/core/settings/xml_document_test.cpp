@@ -119,8 +119,10 @@ TEST(XmlDocument, StepsReadAndEditInPlace) {
        "<Options>\r\n<Data>a&lt;b&amp;c&gt;d\"'</Data>\r\n</Options>\r\n"},
       // A search starts after the element found last; a name matches up to a
       // blank, '=', '/' or '['.
-      {"<r><Radian>0</Radian><SaveWindowsPositions/><Geometry2D/><Geometry/><Item/><x/><Geometry/></r>",
-       "f:r in f:SaveWindowsPositions !f:Radian !f:Missing f:Geometry !f:Geometry2D f:Item[2] !f:It "
+      {"<r><Radian>0</Radian><SaveWindowsPositions/><Geometry2D/><Geometry/><Item/><x/><Geometry/"
+       "></r>",
+       "f:r in f:SaveWindowsPositions !f:Radian !f:Missing f:Geometry !f:Geometry2D f:Item[2] "
+       "!f:It "
        "f: f: !f: out !out"},
       // The child position; FindChild first finds the document element.
       {"<r><a>1</a><b k='v'><c>2</c><c>3</c></b><d>4</d></r>",
@@ -134,8 +136,10 @@ TEST(XmlDocument, StepsReadAndEditInPlace) {
       {"<a></a>", "f: a:z=9 k:z=9", "<a z=\"9\"></a>"},
       {"<a x=\"&lt;&amp;&gt;&apos;&quot;\"/>", "f: k:x=<&>'\" a:x=\"'<>& k:x=\"'<>&",
        "<a x=\"&quot;&apos;&lt;&gt;&amp;\"/>"},
-      {"<a v=\"x\" x=\"2\" Top2=\"1\" Top=\"3\"/>", "f: k:x=2 k:Top=3 a:Top=9", "<a v=\"x\" x=\"2\" Top2=\"1\" Top=\"9\"/>"},
+      {"<a v=\"x\" x=\"2\" Top2=\"1\" Top=\"3\"/>", "f: k:x=2 k:Top=3 a:Top=9",
+       "<a v=\"x\" x=\"2\" Top2=\"1\" Top=\"9\"/>"},
       {"<a flag x=\"3\"/>", "f: k:x=3 a:x=9", "<a flag x=\"9\"/>"},
+      {"<a \"x\"=\"1\" x=\"2\"/>", "f: k:x=2 a:x=9", "<a \"x\"=\"1\" x=\"9\"/>"},
       {"<a x=\"a>b\" y=''/>", "f: k:x=a>b a:y=9", "<a x=\"a>b\" y='9'/>"},
       {"<a a=\"self\"/>", "f: k:a=self a:a=", "<a a=\"\"/>"},
       // Appending after the current position or as the first child.
@@ -163,23 +167,27 @@ TEST(XmlDocument, StepsReadAndEditInPlace) {
       const std::size_t colon = w.find(':'), eq = w.find('=');
       const std::string op = w.substr(0, colon), key = w.substr(colon + 1, eq - colon - 1);
       const std::string value = eq == std::string::npos ? "" : w.substr(eq + 1);
-      const bool done = op == "f"    ? edited.FindSibling(key) && (key.empty() || key.starts_with(edited.CurrentName()))
-                        : op == "fc" ? edited.FindChild(key)
-                        : op == "s"  ? edited.AppendElement(key, value) && edited.CurrentName() == key
-                        : op == "c"  ? edited.AppendChildElement(key, value)
-                        : op == "a"  ? edited.WriteAttribute(key, value)
-                        : op == "ca" ? edited.WriteChildAttribute(key, value)
-                        : op == "n"  ? edited.CurrentName() == value
-                        : op == "d"  ? edited.ReadData() == value
-                        : op == "cd" ? edited.ReadChildData() == value
-                        : op == "k"  ? edited.ReadAttribute(key) == value
-                        : op == "ck" ? edited.ReadChildAttribute(key) == value
-                        : op == "t"  ? edited.NodeType() == std::stoi(value)
-                        : op == "in" ? edited.StepIn()
-                                     : edited.StepOut();
+      const bool done =
+          op == "f"
+              ? edited.FindSibling(key) && (key.empty() || key.starts_with(edited.CurrentName()))
+          : op == "fc" ? edited.FindChild(key)
+          : op == "s"  ? edited.AppendElement(key, value) && edited.CurrentName() == key
+          : op == "c"  ? edited.AppendChildElement(key, value)
+          : op == "a"  ? edited.WriteAttribute(key, value)
+          : op == "ca" ? edited.WriteChildAttribute(key, value)
+          : op == "n"  ? edited.CurrentName() == value
+          : op == "d"  ? edited.ReadData() == value
+          : op == "cd" ? edited.ReadChildData() == value
+          : op == "k"  ? edited.ReadAttribute(key) == value
+          : op == "ck" ? edited.ReadChildAttribute(key) == value
+          : op == "t"  ? edited.NodeType() == std::stoi(value)
+          : op == "in" ? edited.StepIn()
+                       : edited.StepOut();
       ASSERT_EQ(done, !fails) << w << " in " << r.steps;
     }
-    if (r.expected) { EXPECT_EQ(edited.DocumentText(), r.expected) << r.steps; }
+    if (r.expected) {
+      EXPECT_EQ(edited.DocumentText(), r.expected) << r.steps;
+    }
     XmlDocument fresh;
     ASSERT_TRUE(fresh.LoadText(edited.DocumentText())) << edited.DocumentText();
     ASSERT_EQ(edited.UsedCount(), fresh.UsedCount()) << edited.DocumentText();
