@@ -49,5 +49,15 @@ TEST(SetOptionByElementName, SetsWhatTheFileWouldHold) {
   }
 }
 
+// The window's settings dialog sets the record directly.
+TEST(OptionsRecord, NumberPatternKeepsThePrecisionInRange) {
+  for (const auto& [precision, pattern] : {std::pair{16, "%.15g"}, {-1, "%.15g"}, {0, "%.0g"}}) {
+    OptionsRecord o;
+    o.precision = precision;
+    o.RebuildNumberFormat();
+    EXPECT_EQ(o.numberFormat, pattern) << precision;
+  }
+}
+
 }  // namespace
 }  // namespace vr

@@ -146,6 +146,9 @@ TEST_F(OptionsFile, EachElementIsReadByItsRule) {
       {"<Expressions>1+1|a &lt; b|</Expressions>",
        {"<Expressions>1+1|a &lt; b|</Expressions>\r\n<Vars/>"}},
       {"<SaveExpr>0</SaveExpr><Expressions>1+1</Expressions>", {"<Expressions/>"}},
+      // A file that is not UTF-8 is read as Windows-1251.
+      {"<Expressions>\xCF\xF0\xE8\xE2\xE5\xF2</Expressions>",
+       {"<Expressions>Привет</Expressions>"}},
       {"<SaveVars>0</SaveVars><Vars><Item Name=\"a\" VarType=\"0\" Value=\"1\"/></Vars>",
        {"<Vars/>"}},
       // An Item without a name, another element, a name given twice.
