@@ -32,10 +32,9 @@ TEST(UserFunction, CallsShowTheirResultsAndWrites) {
       {{"k=3", "scaled(2)", "x=5", "setx(0)", "sq(3)", "x"}, "3 | 6 | 5 | 1 | 9 | 5"},
       // The first function of a name counts; the description is no declaration.
       {{"first(0)", "desc(1)"}, "1 | 2"},
-      {{"blank(1;2)", "digit(1;2)", "empty(1)", "digits(1;2;3)", "wrongway(5)"},
-       "Invalid function declaration | Invalid function declaration | Invalid function declaration "
-       "| "
-       "123 | Variable \"a\" not found"},
+      {{"blank(1;2)", "digit(1;2)", "empty(1)", "digits(1;2;3)", "Площадь(2;3)", "wrongway(5)"},
+       "Invalid function declaration | Invalid function declaration | "
+       "Invalid function declaration | 123 | 6 | Variable \"a\" not found"},
       // Branches; only a whole part of exactly 1 is true, a complex number
       // by its modulus.
       {{"sign(5)", "sign(-5)", "sign(0)"}, "1 | -1 | 0"},
