@@ -22,6 +22,7 @@ TEST(UserFunction, CallsShowTheirResultsAndWrites) {
     std::vector<const char*> lines;  // evaluated in order in one session
     const char* shown;               // what each showed, joined by " | "
     std::vector<std::string> written = {};
+    ScriptRunLimits limits = {};
   } cases[] = {
       // Parameters: a missing argument is 0, an extra one is dropped.
       {{"sq(3)", "pair(1)", "pair(1;2;3)", "pair(pair(1;2);3)", "pairc(1;2)", "answer(7)"},
@@ -59,9 +60,17 @@ TEST(UserFunction, CallsShowTheirResultsAndWrites) {
       // Write shows its value at once, or a fixed text when it fails.
       {{"outer(0)"}, "4", {"1", "2", "12", "3"}},
       {{"writebad(0)"}, "5", {"Error while calculating WRITE", "'ok'", "6"}},
+      // Runaway functions are stopped, and the next line runs as usual.
+      {{"depth(500)", "depth(501)", "down(1)", "forever(0)", "depth(3)"},
+       "500 | Stack overflow | Stack overflow | EndFunc is not found | 3"},
+      // count(n) executes 3n + 2 statements; the allowance is per call from the line.
+      {{"count(332)", "count(333)", "count(300)+count(300)", "depth(3)"},
+       "332 | EndFunc is not found | 600 | 3",
+       {},
+       {10, 1000}},
   };
   for (const auto& c : cases) {
-    Session session;
+    Session session(c.limits);
     std::string shown;
     for (const char* line : c.lines) shown += (shown.empty() ? "" : " | ") + session.Eval(line);
     EXPECT_EQ(shown, c.shown) << c.lines[0];
@@ -88,28 +97,6 @@ TEST(UserFunction, ReevaluatedPostfixList) {
   }
   ASSERT_EQ(session.output.lines.size(), 1000u);
   EXPECT_EQ(session.output.lines[999], "999");
-}
-
-TEST(UserFunction, RunawayFunctionsAreStopped) {
-  const struct {
-    ScriptRunLimits limits;
-    const char* line;
-    const char* expected;
-  } cases[] = {
-      {{}, "depth(500)", "500"},
-      {{}, "depth(501)", "Stack overflow"},
-      {{}, "down(1)", "Stack overflow"},
-      {{}, "forever(0)", "EndFunc is not found"},
-      {{10, 1000}, "count(332)", "332"},
-      {{10, 1000}, "count(333)", "EndFunc is not found"},
-      // The allowance is per call from the line, not per line.
-      {{10, 1000}, "count(300)+count(300)", "600"},
-  };
-  for (const auto& c : cases) {
-    Session session(c.limits);
-    EXPECT_EQ(session.Eval(c.line), c.expected) << c.line;
-    EXPECT_EQ(session.Eval("depth(3)"), "3") << "after " << c.line;
-  }
 }
 
 }  // namespace
