@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
 #include <string>
-#include <tuple>
 
 #include "core/settings/temp_folder.h"
 #include "settings/expressions_text.h"
@@ -90,105 +90,27 @@ TEST_F(OptionsFile, SamplesAreWrittenAndReadBackByteForByte) {
 }
 
 TEST_F(OptionsFile, EachElementIsReadByItsRule) {
-  struct Row {
-    const char* children;
-    std::vector<const char*> written;  // lines of the file saved afterwards
+  std::istringstream rules(Sample("element_rules.txt"));
+  std::string children, text, expected;
+  const auto check = [&] {
+    EXPECT_NE(text.find("\r\n" + expected), std::string::npos) << children << "\n" << text;
   };
-  const Row rows[] = {
-      // Precision: out of 0..15 is 15; the leading number counts.
-      {"<Precision>20</Precision>", {"<Precision>15<"}},
-      {"<Precision>16</Precision>", {"<Precision>15<"}},
-      {"<Precision>-3</Precision>", {"<Precision>15<"}},
-      {"<Precision>0</Precision>", {"<Precision>0<"}},
-      {"<Precision>15</Precision>", {"<Precision>15<"}},
-      {"<Precision>9 digits</Precision>", {"<Precision>9<"}},
-      {"<Precision/>", {"<Precision>0<"}},
-      // Flags are 1 only for the exact text "1".
-      {"<Radian>0</Radian><Format>0</Format>", {"<Radian>0<", "<Format>0<"}},
-      {"<Radian> 1</Radian><SaveResults>1</SaveResults>", {"<Radian>0<", "<SaveResults>1<"}},
-      {"<SaveResults>2</SaveResults><StayOnTop>1</StayOnTop>",
-       {"<SaveResults>0<", "<StayOnTop>1<"}},
-      {"<English>0</English><ShowScriptResult>1</ShowScriptResult>",
-       {"<English>1<", "<ShowScriptResult>1<"}},  // English comes later in the file
-      // Numbers and colours; an empty text gives 0.
-      {"<DateFormat>2</DateFormat><FontSize>5</FontSize>", {"<DateFormat>2<", "<FontSize>5<"}},
-      {"<DateFormat/><FontSize/>", {"<DateFormat>0<", "<FontSize>0<"}},
-      {"<BackColor>255</BackColor><TextColor>-1</TextColor>",
-       {"<BackColor>255<", "<TextColor>-1<"}},
-      {"<TextHighlight/><ButtonHighlight>12345678</ButtonHighlight>",
-       {"<TextHighlight>0<", "<ButtonHighlight>12345678<"}},
-      {"<NumberBase>3</NumberBase>", {"<NumberBase>3<"}},
-      {"<NumberBase/>", {"<NumberBase>0<"}},
-      // The hot key: key and modifiers, or the key alone.
-      {"<HotKey>65 6</HotKey>", {"<HotKey>65 6<"}},
-      {"<HotKey>65</HotKey>", {"<HotKey>65 0<"}},
-      {"<HotKey>x 3</HotKey>", {"<HotKey>0 3<"}},
-      // Switches: any non-zero number is on; an empty text keeps the field.
-      {"<minToTray>5</minToTray><closeMinimize>1</closeMinimize><autoClip>-1</autoClip>",
-       {"<minToTray>1<", "<closeMinimize>1<", "<autoClip>1<"}},
-      {"<minToTray>on</minToTray><autoClip/>", {"<minToTray>0<", "<autoClip>0<"}},
-      {"<autoStart minized=\"3\">1</autoStart>", {"<autoStart minized=\"1\">1<"}},
-      {"<autoStart minized=\"\">2</autoStart>", {"<autoStart minized=\"0\">1<"}},
-      {"<minToTray minized=\"1\">1</minToTray>", {"<autoStart minized=\"0\">0<"}},
-      // Geometry: non-empty attributes only, and only while positions are saved.
-      {"<Geometry Top=\"\" Left=\"-5\" Width=\"x\"/>",
-       {"<Geometry Top=\"-1\" Left=\"-5\" Width=\"0\" Height=\"-1\"/>"}},
-      {"<SaveWindowsPositions>0</SaveWindowsPositions><Geometry Top=\"10\"/><GeometryVars "
-       "Top=\"1\"/>",
-       {"<Geometry Top=\"-1\" ", "<GeometryVars Top=\"-1\" "}},
-      // Every search starts after the element found last.
-      {"<Radian>0</Radian><SaveWindowsPositions>1</SaveWindowsPositions>", {"<Radian>1<"}},
-      {"<Geometry3D Top=\"1\"/><Geometry2D Top=\"2\"/>",
-       {"<Geometry2D Top=\"2\"", "<Geometry3D Top=\"-1\""}},
-      // Only children of the root count.
-      {"<Wrapper><Radian>0</Radian></Wrapper>", {"<Radian>1<"}},
-      // Expressions and variables, only while their switch is on.
-      {"<Expressions>1+1|a &lt; b|</Expressions>",
-       {"<Expressions>1+1|a &lt; b|</Expressions>\r\n<Vars/>"}},
-      {"<SaveExpr>0</SaveExpr><Expressions>1+1</Expressions>", {"<Expressions/>"}},
-      // A file that is not UTF-8 is read as Windows-1251.
-      {"<Expressions>\xCF\xF0\xE8\xE2\xE5\xF2</Expressions>",
-       {"<Expressions>Привет</Expressions>"}},
-      {"<SaveVars>0</SaveVars><Vars><Item Name=\"a\" VarType=\"0\" Value=\"1\"/></Vars>",
-       {"<Vars/>"}},
-      // An Item without a name, another element, a name given twice.
-      {"<Vars><Item VarType=\"0\" Value=\"1\"/><Other Name=\"o\"/><Item Name=\"x\" Value=\"3\"/>"
-       "<Item Name=\"X\" VarType=\"1\" Value=\"4\"/></Vars>",
-       {"<Vars>\r\n<Item Name=\"x\" VarType=\"1\" Value=\"4\"/>\r\n</Vars>"}},
-      // Stepping out of Vars goes on after it.
-      {"<Vars><Item Name=\"v\" VarType=\"3\" Value=\"1:2:3\"/></Vars><English>0</English>",
-       {"<Item Name=\"v\" VarType=\"3\" Value=\"1:2:3\"/>\r\n</Vars>", "<English>0<"}},
-  };
-  for (const Row& r : rows) {
-    const std::string text = Read(InOptions(r.children)).Rewritten();
-    for (const char* line : r.written) {
-      EXPECT_NE(text.find("\r\n" + std::string(line)), std::string::npos) << r.children << "\n"
-                                                                          << text;
+  for (std::string line; std::getline(rules, line);) {
+    if (line.starts_with("+ ")) {
+      expected += "\r\n" + line.substr(2);
+      continue;
     }
+    if (!expected.empty()) check();
+    expected.clear();
+    if (line.starts_with("< ")) text = Read(InOptions(children = line.substr(2))).Rewritten();
+    if (line.starts_with("> ")) expected = line.substr(2);
   }
-  // Stored values are read by their type code: type, text, and as saved again.
-  const std::tuple<const char*, const char*, const char*, const char*> values[] = {
-      {"1", "0x1F", "1", "31"},
-      {"1", "-0xFFFFFFFF", "1", "-2147483648"},
-      {"1", "0xFFFFFFFF", "1", "2147483647"},
-      {"1", "12.75", "1", "12.75"},
-      {"4", "1e-5+i2", "4", "1e-05+i2"},
-      {"9", "#07.03.2006#", "9", "38783"},
-      {"9", "#07.03.2006", "9", "0"},
-      {"", "3", "0", "3"},
-      {"01", "3", "0", "3"},
-      {"5", "3", "0", "3"},
-      {"0", "no", "0", "0"},
-  };
-  for (const auto& [type, text, savedType, saved] : values) {
-    const std::string item =
-        std::string("<Item Name=\"v\" VarType=\"") + type + "\" Value=\"" + text;
-    const std::string again =
-        std::string("<Item Name=\"v\" VarType=\"") + savedType + "\" Value=\"" + saved;
-    EXPECT_NE(Read(InOptions("<Vars>" + item + "\"/></Vars>")).Rewritten().find(again + "\"/>"),
-              std::string::npos)
-        << item;
-  }
+  if (!expected.empty()) check();
+  // A file that is not UTF-8 is read as Windows-1251.
+  EXPECT_NE(Read(InOptions("<Expressions>\xCF\xF0\xE8\xE2\xE5\xF2</Expressions>"))
+                .Rewritten()
+                .find("<Expressions>Привет</Expressions>"),
+            std::string::npos);
   SavedVariable saved;
   EXPECT_FALSE(SaveVariable({"", Value::MakeReal(1)}, saved));
   EXPECT_FALSE(SaveVariable({"ref", Value::MakeVariableRef("x")}, saved));
