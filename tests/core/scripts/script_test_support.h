@@ -1,6 +1,11 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
+#include <functional>
+#include <memory>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +59,48 @@ inline std::filesystem::path Write(const TempFolder& folder, const std::string& 
                                    std::string_view bytes) {
   WriteBytes(folder / name, bytes);
   return folder / name;
+}
+
+// Runs a file of calls in the form of the transcripts: "> " a line, then
+// what is shown (what Write statements wrote, then the result). A blank line
+// starts a new session, "@limits D S" one with a call depth of D and S
+// statements per call from a line; `prepare` loads each one's functions.
+inline void ExpectCalls(const std::filesystem::path& file,
+                        const std::function<void(ScriptSession&)>& prepare) {
+  std::istringstream calls(ReadBytes(file));
+  std::unique_ptr<ScriptSession> session;
+  const auto start = [&](ScriptRunLimits limits) {
+    session.reset();  // its guards go before the next one's begin
+    session = std::make_unique<ScriptSession>(limits);
+    prepare(*session);
+  };
+  std::string where;
+  std::vector<std::string> expected;
+  const auto check = [&] {
+    if (!where.empty())
+      EXPECT_EQ(session->output.lines, expected) << file.filename() << ": " << where;
+    where.clear();
+    expected.clear();
+    session->output.lines.clear();
+  };
+  start({});
+  for (std::string line; std::getline(calls, line);) {
+    if (line.starts_with("//")) continue;
+    if (line.starts_with("> ")) {
+      check();
+      where = line;
+      session->output.lines.push_back(session->Eval(line.substr(2)));
+    } else if (line.empty() || line.starts_with("@limits ")) {
+      check();
+      ScriptRunLimits limits;
+      if (!line.empty())
+        std::istringstream(line.substr(8)) >> limits.maxCallDepth >> limits.maxStatements;
+      start(limits);
+    } else {
+      expected.push_back(line);
+    }
+  }
+  check();
 }
 
 inline std::filesystem::path ResourceFolder() {
