@@ -18,8 +18,10 @@ using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-// Two files as the program writes them: the defaults, and one in which every
-// saved setting differs from its default and every kind of variable is kept.
+// A file of data/: samples as the program writes them (the defaults, the
+// defaults with the optional parts switched off, and every_field.xml, in which
+// every saved setting differs from its default and every kind of variable is
+// kept), and the table of element rules.
 std::string Sample(const char* name) {
   return ReadBytes(testing::SourceFolder(__FILE__) / "data" / name);
 }
