@@ -179,19 +179,23 @@ TEST_F(OptionsFile, AFailedSaveReportsAndKeepsTheOldFileWhole) {
   std::filesystem::create_directories(folder / "taken" / "options.xml");
   std::filesystem::create_directories(folder / "blocked" / "options.xml.tmp");
   WriteBytes(folder / "blocked" / "options.xml", "old contents");
+  std::filesystem::create_directories(folder / "full");  // a disk with no room left
+  std::filesystem::create_symlink("/dev/full", folder / "full" / "options.xml.tmp");
   for (const std::filesystem::path& file : {
            folder / "missing" / "options.xml",     // the folder does not exist
            folder / "plain-file" / "options.xml",  // the folder is a file
            folder / "taken" / "options.xml",       // a folder stands where the file goes
            folder / "blocked" / "options.xml",     // the temporary file cannot be made
+           folder / "full" / "options.xml",        // nor written
        }) {
     std::string error;
     EXPECT_FALSE(SaveOptions(file, OptionsRecord{}, {}, "", &error)) << file;
     EXPECT_NE(error.find(file.parent_path().string()), std::string::npos) << error;
     EXPECT_EQ(error.find('\n'), std::string::npos) << error;
-    EXPECT_FALSE(SaveOptions(file, OptionsRecord{}, {}, "")) << "no message wanted";
   }
   EXPECT_EQ(ReadBytes(folder / "blocked" / "options.xml"), "old contents");
+  EXPECT_FALSE(std::filesystem::exists(folder / "full" / "options.xml"));
+  EXPECT_FALSE(SaveOptions(folder / "missing" / "options.xml", OptionsRecord{}, {}, ""));
   EXPECT_TRUE(std::filesystem::is_directory(folder / "taken" / "options.xml"));
   EXPECT_FALSE(std::filesystem::exists(folder / "taken" / "options.xml.tmp"));
 }
