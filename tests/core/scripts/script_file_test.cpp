@@ -10,138 +10,122 @@
 namespace vr {
 namespace {
 
-using testing::ScratchFolder;
 using testing::ScriptSession;
+using testing::TempFolder;
+using testing::Write;
 
-TEST(ScriptLine, ReadsEveryStatementType) {
-  using T = StatementType;
-  const struct {
-    const char* line;
-    bool kept;
-    StatementType type = T::Expression;
-    const char* label = "";
-    const char* text = "";
-  } cases[] = {
-      {"## only a comment", false},
-      {" \t \r", false},
-      {"(1+2)", false},
-      {"1+2", false},
-      {"'text'", false},
-      {"_x = 1", false},
-      {"x = 1 ## note", true, T::Expression, "", "x = 1"},
-      {"a##b##c", true, T::Expression, "", "a"},
-      {"ifx = 3", true, T::Expression, "", "ifx = 3"},
-      {"площадь = 2", true, T::Expression, "", "площадь = 2"},
-      {"loop :", true, T::Expression, "", "loop :"},
-      {"Func Sum(a;b) ## adds", true, T::Func, "", "Sum(a;b)## adds"},
-      {"FUNCTION f ## a ## b", true, T::Func, "", "f## a ## b"},
-      {"endfunc ## done", true, T::EndFunc},
-      {"If   x > 1  ", true, T::If, "", "x > 1"},
-      {"if(x>1)", true, T::If, "", "(x>1)"},
-      {"ELIF x", true, T::ElIf, "", "x"},
-      {"else", true, T::Else},
-      {"EndIf", true, T::EndIf},
-      {"goto   Loop", true, T::Goto, "", "Loop"},
-      {"return", true, T::Return},
-      {"write 1+1", true, T::Write, "", "1+1"},
-      {"loop: x = x + 1", true, T::Label, "loop", " x = x + 1"},
-      {"else:", true, T::Label, "else", ""},
-      {"счёт_2:x", true, T::Label, "счёт_2", "x"},
-  };
-  for (const auto& c : cases) {
-    ScriptStatement statement;
-    statement.label = "stale";
-    ASSERT_EQ(ParseScriptLine(c.line, statement), c.kept) << '"' << c.line << '"';
-    if (!c.kept) continue;
-    EXPECT_EQ(statement.type, c.type) << c.line;
-    EXPECT_EQ(statement.label, c.label) << c.line;
-    EXPECT_EQ(statement.text, c.text) << c.line;
-  }
+// A statement as "Type label|text"; empty when the line holds none.
+std::string Parsed(std::string_view line) {
+  static const char* const kTypes[] = {"Expression", "Func", "EndFunc", "If",     "ElIf", "EndIf",
+                                       "Else",       "Goto", "Label",   "Return", "Write"};
+  ScriptStatement s;
+  s.label = "stale";
+  if (!ParseScriptLine(line, s)) return "";
+  return kTypes[static_cast<int>(s.type)] + (" " + s.label) + "|" + s.text;
 }
 
-TEST(ScriptStatementList, FindsFunctionsByDeclaredName) {
-  ScriptStatementList list;
-  AppendScriptText(
-      "x = 0\nfunc Sum (a;b) ## adds\nendfunc\nfunc Площадь(a)\nendfunc\n"
-      "func bare ## no brackets\nendfunc\nfunc SUM(c)\nendfunc\n",
-      list);
-  const std::pair<const char*, int> cases[] = {
-      {"sum", 1}, {"SUM", 1}, {"площадь", 3}, {"bare## no brackets", 5}, {"bare", -1}, {"x", -1},
+TEST(ScriptLine, ReadsEveryStatementType) {
+  const std::pair<std::string_view, const char*> rows[] = {
+      {"## only a comment", ""},
+      {" \t \r", ""},
+      {"(1+2)", ""},
+      {"1+2", ""},
+      {"_x = 1", ""},
+      {"x = 1 ## note", "Expression |x = 1"},
+      {"a##b##c", "Expression |a"},
+      {"ifx = 3", "Expression |ifx = 3"},
+      {"if0 = 3", "Expression |if0 = 3"},
+      {"else9", "Expression |else9"},
+      {"площадь = 2", "Expression |площадь = 2"},
+      {"loop :", "Expression |loop :"},
+      {"Func Sum(a;b) ## adds", "Func |Sum(a;b)## adds"},
+      {"FUNCTION f ## a ## b", "Func |f## a ## b"},
+      {"endfunc ## done", "EndFunc |"},
+      {"If   x > 1  ", "If |x > 1"},
+      {"if(x>1)", "If |(x>1)"},
+      {"ELIF x", "ElIf |x"},
+      {"else", "Else |"},
+      {"EndIf", "EndIf |"},
+      {"goto   Loop", "Goto |Loop"},
+      {"return", "Return |"},
+      {"write 1+1", "Write |1+1"},
+      {"loop: x = x + 1", "Label loop| x = x + 1"},
+      {"else:", "Label else|"},
+      {"счёт_0_9:x", "Label счёт_0_9|x"},
+      // Only the given text counts, not what follows it in memory.
+      {std::string_view("ifx", 2), "If |"},
+      {std::string_view("loop:", 4), "Expression |loop"},
   };
-  for (const auto& [name, index] : cases) EXPECT_EQ(list.FindUserFunction(name), index) << name;
-  EXPECT_EQ(list.ListUserFunctions(), (std::vector<std::string>{"Sum (a;b)## adds", "Площадь(a)",
-                                                                "bare## no brackets", "SUM(c)"}));
-  list.Clear();
-  EXPECT_EQ(list.FindUserFunction("sum"), -1);
+  for (const auto& [line, parsed] : rows) EXPECT_EQ(Parsed(line), parsed) << line;
 }
 
 TEST(ScriptFile, LoadsEncodingsAccumulatesAndReportsUnusableFiles) {
-  ScratchFolder folder("load");
+  TempFolder folder;
   ScopedScriptStatements live;
-  std::string utf16 = "\xFF\xFE";
-  for (const char16_t c : std::u16string(u"func Площадь(a) ## площадь\r\nendfunc\r\n")) {
-    utf16 += static_cast<char>(c & 0xFF);
-    utf16 += static_cast<char>(c >> 8);
-  }
+  EXPECT_EQ(FindUserFunction(""), -1);
   const std::string cp1251 =
-      "func \xCF\xEB\xEE\xF9\xE0\xE4\xFC(a) ## \xEF\xEB\xEE\xF9\xE0\xE4\xFC\nendfunc\n";
-  for (const std::string& bytes :
-       {std::string("func Площадь(a) ## площадь\nendfunc\n"), utf16, cp1251}) {
-    ASSERT_EQ(LoadScriptFile(folder.Write("f.usc", bytes), true), 1);
+      "func \xCF\xEB\xEE\xF9\xE0\xE4\xFC(a) ## \xEF\xEB\xEE\xF9\xE0\xE4\xFC\r\nendfunc\r\n";
+  for (const std::string& bytes : {std::string("func Площадь(a) ## площадь\nendfunc"), cp1251}) {
+    ASSERT_EQ(LoadScriptFile(Write(folder, "f.usc", bytes), true), 1);
     EXPECT_EQ(ListUserFunctions(), std::vector<std::string>{"Площадь(a)## площадь"});
   }
-  ASSERT_EQ(LoadScriptFile(folder.Write("g.usc", "func g()\nendfunc\n"), false), 1);
-  EXPECT_EQ(FindUserFunction("g"), 2);
+  // A second file adds to the first; functions are found by their declared name.
+  ASSERT_EQ(
+      LoadScriptFile(Write(folder, "g.usc",
+                           "x = 0\nfunc Sum (a;b) ## adds\r\nendfunc\nfunc bare ## no brackets\n"
+                           "endfunc\nfunc SUM(c)\nendfunc\nfunc (x)\nendfunc"),
+                     false),
+      1);
+  const std::pair<const char*, int> found[] = {
+      {"sum", 3},   {"SUM", 3}, {"площадь", 0}, {"bare## no brackets", 5},
+      {"bare", -1}, {"x", -1},  {"", 9},
+  };
+  for (const auto& [name, index] : found) EXPECT_EQ(FindUserFunction(name), index) << name;
+  EXPECT_EQ(ListUserFunctions(),
+            (std::vector<std::string>{"Площадь(a)## площадь", "Sum (a;b)## adds",
+                                      "bare## no brackets", "SUM(c)", "(x)"}));
 
-  std::filesystem::create_directories(folder.Path() / "dir.usc");
-  for (const auto& path : {folder.Path() / "missing.usc", folder.Path() / "dir.usc",
-                           folder.Write("binary.usc", std::string("func f()\0\n", 10))}) {
+  std::filesystem::create_directories(folder / "dir.usc");
+  for (const auto& path : {folder / "missing.usc", folder / "dir.usc",
+                           Write(folder, "binary.usc", std::string("func f()\0\n", 10))}) {
     std::ostringstream report;
     EXPECT_EQ(LoadScriptFile(path, false, &report), 0) << path;
     EXPECT_NE(report.str().find(path.string()), std::string::npos) << report.str();
-    EXPECT_EQ(ScriptStatements().Count(), 4) << path;
+    EXPECT_EQ(ScriptStatements().Count(), 11) << path;
+    EXPECT_EQ(LoadScriptFile(path, false), 0) << "no report wanted";
   }
 }
 
 TEST(ScriptFolder, LoadsLibrariesByNameThenRunsTheStartupScript) {
-  ScratchFolder folder("libraries");
-  folder.Write("b.usc",
-               "func which()\nreturn 'b'\nendfunc\nfunc noisy(v)\nwrite v\nreturn v\nendfunc\n");
-  folder.Write("a.usc", "func which()\nreturn 'a'\nendfunc\n");
-  folder.Write("C.USC", "func onlyc()\nendfunc\n");
-  folder.Write("notes.txt", "func nottxt()\nendfunc\n");
-  std::filesystem::create_directories(folder.Path() / "sub.usc");
-  folder.Write("StartUp.Usc",
-               "rate = 0.2 ## the usual rate\n"
-               "nothere + 1\n"
-               "  y = rate*10  \r\n"
-               "if 1\n"  // no keywords here: the variable if1
-               "w = noisy(7)\n"
-               "picked = which(0)");
-
+  // a.usc, b.usc, C.USC, ".usc", notes.txt, the folder sub.usc and StartUp.Usc,
+  // whose line "if 1" holds no keyword: it is the variable if1.
+  const std::filesystem::path library = testing::SourceFolder(__FILE__) / "data/library";
   ScriptSession session;
   std::ostringstream report;
-  const std::filesystem::path startup = LoadScriptLibraries(folder.Path(), report);
-  EXPECT_EQ(startup, folder.Path() / "StartUp.Usc");
+  const std::filesystem::path startup = LoadScriptLibraries(library, report);
+  EXPECT_EQ(startup, library / "StartUp.Usc");
   // In byte order of the names, "C.USC" < "a.usc" < "b.usc".
   EXPECT_EQ(ListUserFunctions(),
             (std::vector<std::string>{"onlyc()", "which()", "which()", "noisy(v)"}));
 
   EXPECT_TRUE(RunStartupScript(session.engine, startup, report));
   EXPECT_EQ(report.str(), "");
-  for (const auto& [line, shown] : std::vector<std::pair<const char*, const char*>>{
-           {"rate", "0.2"}, {"y", "2"}, {"w", "7"}, {"picked", "'a'"}}) {
-    EXPECT_EQ(session.Eval(line), shown) << line;
-  }
+  EXPECT_EQ(session.Eval("rate") + " " + session.Eval("y") + " " + session.Eval("w") + " " +
+                session.Eval("picked"),
+            "0.2 2 7 'a'");
   // Nothing is on screen while the program starts.
   EXPECT_TRUE(session.output.lines.empty());
   EXPECT_EQ(session.engine.outputWindow, &session.output);
 
-  EXPECT_TRUE(LoadScriptLibraries(folder.Path() / "no such folder", report).empty());
+  TempFolder folder;
+  EXPECT_TRUE(LoadScriptLibraries(folder / "no such folder", report).empty());
   EXPECT_FALSE(RunStartupScript(session.engine, {}, report));
   EXPECT_EQ(report.str(), "");
-  EXPECT_FALSE(RunStartupScript(session.engine, folder.Path() / "gone.usc", report));
+  EXPECT_FALSE(RunStartupScript(session.engine, folder / "gone.usc", report));
   EXPECT_NE(report.str().find("gone.usc"), std::string::npos);
+  EXPECT_FALSE(
+      RunStartupScript(session.engine, Write(folder, "bin.usc", std::string("x\0", 2)), report));
+  EXPECT_NE(report.str().find("bin.usc\" is not a text file"), std::string::npos);
 }
 
 }  // namespace

@@ -1,11 +1,16 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
-#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/settings/temp_folder.h"
 #include "engine/error_messages.h"
 #include "engine/expression_engine.h"
 #include "operations/standard_operations.h"
@@ -50,30 +55,56 @@ class ScriptSession {
   ExpressionEngine engine;
 };
 
-// A scratch folder under the system's temporary folder, removed at the end.
-class ScratchFolder {
- public:
-  explicit ScratchFolder(const std::string& name)
-      : path_(std::filesystem::temp_directory_path() / ("vr-scripts-" + name)) {
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  std::filesystem::path Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path_ / name, std::ios::binary) << bytes;
-    return path_ / name;
-  }
-  const std::filesystem::path& Path() const { return path_; }
+inline std::filesystem::path Write(const TempFolder& folder, const std::string& name,
+                                   std::string_view bytes) {
+  WriteBytes(folder / name, bytes);
+  return folder / name;
+}
 
- private:
-  std::filesystem::path path_;
-};
+// Runs a file of calls in the form of the transcripts: "> " a line, then
+// what is shown (what Write statements wrote, then the result). A blank line
+// starts a new session, "@limits D S" one with a call depth of D and S
+// statements per call from a line; `prepare` loads each one's functions.
+inline void ExpectCalls(const std::filesystem::path& file,
+                        const std::function<void(ScriptSession&)>& prepare) {
+  std::istringstream calls(ReadBytes(file));
+  std::unique_ptr<ScriptSession> session;
+  const auto start = [&](ScriptRunLimits limits) {
+    session.reset();  // its guards go before the next one's begin
+    session = std::make_unique<ScriptSession>(limits);
+    prepare(*session);
+  };
+  std::string where;
+  std::vector<std::string> expected;
+  const auto check = [&] {
+    if (!where.empty())
+      EXPECT_EQ(session->output.lines, expected) << file.filename() << ": " << where;
+    where.clear();
+    expected.clear();
+    session->output.lines.clear();
+  };
+  start({});
+  for (std::string line; std::getline(calls, line);) {
+    if (line.starts_with("//")) continue;
+    if (line.starts_with("> ")) {
+      check();
+      where = line;
+      session->output.lines.push_back(session->Eval(line.substr(2)));
+    } else if (line.empty() || line.starts_with("@limits ")) {
+      check();
+      ScriptRunLimits limits;
+      if (!line.empty())
+        std::istringstream(line.substr(8)) >> limits.maxCallDepth >> limits.maxStatements;
+      start(limits);
+    } else {
+      expected.push_back(line);
+    }
+  }
+  check();
+}
 
 inline std::filesystem::path ResourceFolder() {
-  return std::filesystem::path(__FILE__).parent_path() / "../../../resources";
+  return SourceFolder(__FILE__) / "../../../resources";
 }
 
 }  // namespace vr::testing

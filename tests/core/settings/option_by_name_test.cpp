@@ -2,67 +2,60 @@
 
 #include <gtest/gtest.h>
 
-#include "core/settings/options_fields.h"
+#include "settings/options_file.h"
 
 namespace vr {
 namespace {
 
-using testing::FieldMismatches;
-
-TEST(SetOptionByElementName, ValuesAreReadAsTheFileHoldsThem) {
+// A setting given on the command line as "Name=value" is read by the rule of
+// its element in the options file (those rules are tested with the file);
+// here is what differs: any case, the attribute "minized", and a geometry
+// given as blank-separated numbers.
+TEST(SetOptionByElementName, SetsWhatTheFileWouldHold) {
   struct Row {
     const char* key;
     const char* value;
-    const char* expected;
+    const char* written;            // a part of the file saved afterwards
+    const char* pattern = "%.15g";  // how numbers are shown afterwards
   };
   const Row rows[] = {
-      {"Radian", "0", "radian=0"},
-      {"radian", "1", "radian=1"},
-      {"RADIAN", "true", "radian=0"},
-      {"SaveWindowsPositions", "0", "saveWindowsPositions=0"},
-      {"Precision", "20", "precision=15"},
-      {"Precision", "4", "precision=4"},
-      {"DateFormat", "1", "dateFormat=1"},
-      {"FontSize", "3", "fontSize=3"},
-      {"BackColor", "-1", "backColor=4294967295"},
-      {"TextHighlight", "255", "textHighlight=255"},
-      {"NumberBase", "2", "numberBase=2"},
-      {"NumberBase", "", "numberBase=0"},
-      {"HotKey", "65 6", "hotKeyKey=65 hotKeyModifiers=6"},
-      {"HotKey", "112", "hotKeyKey=112 hotKeyModifiers=0"},
-      {"minToTray", "3", "minToTray=1"},
-      {"autoStart", "1", "autoStart=1 startMinimized=0"},
-      {"minized", "1", "startMinimized=1"},
-      {"closeMinimize", "1", "closeMinimize=1"},
-      {"autoClip", "0", "autoClip=0"},
-      {"Geometry", "1 2 3 4", "main.top=1 main.left=2 main.width=3 main.height=4"},
-      {"Geometry2D", " 10  20 ", "g2.top=10 g2.left=20 g2.height=-1 g2.width=-1"},
-      {"GeometryFuncs", "1 2 3 4", "funcs.top=1 funcs.left=2 funcs.height=3 funcs.width=4"},
-      {"GeometryVars", "7 8 9", "vars.top=7 vars.left=8"},
+      {"RADIAN", "0", "<Radian>0<"},
+      {"precision", "20", "<Precision>15<"},
+      {"Precision", "4", "<Precision>4<", "%.4g"},
+      {"Precision", "0", "<Precision>0<", "%.0g"},
+      {"format", "0", "<Format>0<", "%e"},
+      {"hotkey", "112", "<HotKey>112 0<"},
+      {"Minized", "1", "<autoStart minized=\"1\">0<"},
+      {"minized", "", "<autoStart minized=\"0\">0<"},
+      {"autoStart", "1", "<autoStart minized=\"0\">1<"},
+      {"Geometry", "1 2 3 4", "<Geometry Top=\"1\" Left=\"2\" Width=\"3\" Height=\"4\"/>"},
+      {"Geometry2D", " 10 \t20 ",
+       "<Geometry2D Top=\"10\" Left=\"20\" Height=\"-1\" Width=\"-1\"/>"},
+      {"GeometryVars", "7 8 9", "<GeometryVars Top=\"7\" Left=\"8\"/>"},
   };
   for (const Row& r : rows) {
     OptionsRecord o;
     EXPECT_TRUE(SetOptionByElementName(o, r.key, r.value)) << r.key;
-    EXPECT_EQ(FieldMismatches(o, r.expected), "") << r.key << "=" << r.value;
+    EXPECT_NE(BuildOptionsText(o, {}, "").find(r.written), std::string::npos)
+        << r.key << "=" << r.value;
+    EXPECT_EQ(o.numberFormat, r.pattern) << r.key << "=" << r.value;
+  }
+  const std::string defaults = BuildOptionsText(OptionsRecord{}, {}, "");
+  for (const char* key :
+       {"", "Options", "Expressions", "Vars", "Item", "Radians", "numberFormat", "Top"}) {
+    OptionsRecord o;
+    EXPECT_FALSE(SetOptionByElementName(o, key, "1")) << key;
+    EXPECT_EQ(BuildOptionsText(o, {}, ""), defaults) << key;
   }
 }
 
-TEST(SetOptionByElementName, NumberPatternFollowsFormatAndPrecision) {
-  OptionsRecord o;
-  ASSERT_TRUE(SetOptionByElementName(o, "Precision", "10"));
-  EXPECT_EQ(o.numberFormat, "%.10g");
-  ASSERT_TRUE(SetOptionByElementName(o, "Format", "0"));
-  EXPECT_EQ(o.numberFormat, "%e");
-  ASSERT_TRUE(SetOptionByElementName(o, "Format", "1"));
-  EXPECT_EQ(o.numberFormat, "%.10g");
-}
-
-TEST(SetOptionByElementName, NamesThatAreNoSettingAreRefused) {
-  for (const char* key : {"", "Options", "Expressions", "Vars", "Item", "Radians", "numberFormat",
-                          "unitMode", "Top"}) {
+// The window's settings dialog sets the record directly.
+TEST(OptionsRecord, NumberPatternKeepsThePrecisionInRange) {
+  for (const auto& [precision, pattern] : {std::pair{16, "%.15g"}, {-1, "%.15g"}, {0, "%.0g"}}) {
     OptionsRecord o;
-    EXPECT_FALSE(SetOptionByElementName(o, key, "1")) << key;
-    EXPECT_EQ(testing::SavedFields(o), testing::SavedFields(OptionsRecord{})) << key;
+    o.precision = precision;
+    o.RebuildNumberFormat();
+    EXPECT_EQ(o.numberFormat, pattern) << precision;
   }
 }
 

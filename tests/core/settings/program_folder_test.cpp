@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <optional>
 #include <string>
+#include <tuple>
 
 #include "core/settings/temp_folder.h"
 
@@ -12,45 +12,20 @@ namespace vr {
 namespace {
 
 using testing::TempFolder;
-
-// Sets an environment variable for the life of the guard.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) saved_ = old;
-    setenv(name, value, 1);
-  }
-  ~ScopedEnv() {
-    if (saved_) {
-      setenv(name_.c_str(), saved_->c_str(), 1);
-    } else {
-      unsetenv(name_.c_str());
-    }
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  std::string name_;
-  std::optional<std::string> saved_;
-};
 using testing::WriteBytes;
 
 TEST(ProgramFolder, UserConfigFolderFollowsTheXdgRules) {
-  struct Row {
-    const char* xdg;
-    const char* home;
-    const char* folder;
-  };
-  const Row rows[] = {
+  const std::filesystem::path here = std::filesystem::current_path();
+  const std::tuple<const char*, const char*, std::filesystem::path> rows[] = {
       {"/cfg", "/home/u", "/cfg/vadaderivo"},
       {nullptr, "/home/u", "/home/u/.config/vadaderivo"},
       {"", "/home/u", "/home/u/.config/vadaderivo"},
       {"relative/cfg", "/home/u", "/home/u/.config/vadaderivo"},
+      {nullptr, "", here / ".config/vadaderivo"},
+      {nullptr, nullptr, here / ".config/vadaderivo"},
   };
-  for (const Row& r : rows) {
-    EXPECT_EQ(UserConfigFolder(r.xdg, r.home), std::filesystem::path(r.folder))
-        << (r.xdg ? r.xdg : "(unset)");
+  for (const auto& [xdg, home, folder] : rows) {
+    EXPECT_EQ(UserConfigFolder(xdg, home), folder) << (xdg ? xdg : "(unset)");
   }
 }
 
@@ -60,6 +35,7 @@ TEST(ProgramFolder, ExecutableFolderIsThePathUpToTheLastSeparator) {
   EXPECT_EQ(SharedDataFolder("/usr/bin/vadaderivo"),
             std::filesystem::path("/usr/share/vadaderivo"));
   EXPECT_EQ(ExecutablePath().filename(), "test_settings");
+  EXPECT_EQ(ProgramFolder(), ExecutablePath().parent_path());  // the build folder is writable
 }
 
 TEST(ProgramFolder, FallsBackToTheConfigFolderWhenTheOwnFolderIsNotWritable) {
@@ -68,8 +44,11 @@ TEST(ProgramFolder, FallsBackToTheConfigFolderWhenTheOwnFolderIsNotWritable) {
   EXPECT_EQ(ProgramFolder(folder / "bin" / "vadaderivo"), folder / "bin");
 
   // A folder that does not exist cannot be written, whoever runs the test.
-  const ScopedEnv xdg("XDG_CONFIG_HOME", (folder / "config").c_str());
+  const char* old = std::getenv("XDG_CONFIG_HOME");
+  const std::string saved = old ? old : "";
+  setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
   const std::filesystem::path fallback = ProgramFolder(folder / "gone" / "vadaderivo");
+  old ? setenv("XDG_CONFIG_HOME", saved.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
   EXPECT_EQ(fallback, folder / "config" / "vadaderivo");
   EXPECT_TRUE(std::filesystem::is_directory(fallback));
 }
@@ -80,7 +59,7 @@ TEST(ProgramFolder, DataFilesFallBackToTheSharedFolder) {
   const std::filesystem::path own = prefix / "own";
   const std::filesystem::path share = prefix / "share" / "vadaderivo";
   std::filesystem::create_directories(own);
-  std::filesystem::create_directories(share);
+  std::filesystem::create_directories(share / "folder.usc");
   WriteBytes(share / "units.dat", "shipped");
   WriteBytes(share / "both.usc", "shipped");
   WriteBytes(own / "both.usc", "own");
@@ -88,6 +67,7 @@ TEST(ProgramFolder, DataFilesFallBackToTheSharedFolder) {
   EXPECT_EQ(FindDataFile(own, exe, "units.dat"), share / "units.dat");
   EXPECT_EQ(FindDataFile(own, exe, "both.usc"), own / "both.usc");
   EXPECT_EQ(FindDataFile(own, exe, "startup.usc"), own / "startup.usc");
+  EXPECT_EQ(FindDataFile(own, exe, "folder.usc"), own / "folder.usc");
 }
 
 }  // namespace

@@ -24,9 +24,6 @@ class TempFolder {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
   }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
   const std::filesystem::path& Path() const { return path_; }
   std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
 
@@ -34,9 +31,17 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
+// The folder of a test source, given its __FILE__: that may be relative to
+// the build folder, where the compiler runs, above the folder of the tests.
+inline std::filesystem::path SourceFolder(std::filesystem::path file) {
+  if (file.is_relative())
+    file = std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / file;
+  return file.parent_path();
+}
+
 inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(file, std::ios::binary | std::ios::trunc)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::string ReadBytes(const std::filesystem::path& file) {
