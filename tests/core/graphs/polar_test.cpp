@@ -69,6 +69,8 @@ TEST(PolarSamples, FailuresAndTheCap) {
   const PolarSamples huge = ComputePolarSamples(g.engine, "1", 1e300);
   EXPECT_EQ(huge.xs.size(), static_cast<std::size_t>(kPolarSampleCap));
   EXPECT_TRUE(ComputePolarSamples(g.engine, "1", NAN).xs.empty());
+  // A maximum angle of 0 (only Enter can give it) leaves one sample.
+  EXPECT_EQ(ComputePolarSamples(g.engine, "1", 0).xs.size(), 1u);
 }
 
 }  // namespace
