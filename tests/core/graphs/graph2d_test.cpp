@@ -11,30 +11,27 @@ TEST(Graph2DModel, CommandCodesAndEdits) {
   struct Row {
     const char* argument;
     int code;
-    const char* function;
-    const char* start;
-    const char* end;
+    const char* edits;  // function;start;end
   };
   const Row rows[] = {
-      {"SIN(X);0;10", 0, "SIN(X)", "0", "10"},
-      {"X^2;3;-3", 0, "X^2", "-3", "3"},
+      {"SIN(X);0;10", 0, "SIN(X);0;10"},
+      {"X^2;3;-3", 0, "X^2;-3;3"},
       // Failing at a single point is no reason to refuse a function.
-      {"1/X;0;1", 0, "1/X", "0", "1"},
-      {"LN(X);0;1", 0, "LN(X)", "0", "1"},
-      {"ROOT(X;3);0;8", 3, "ROOT(X;3)", "0", "8"},
-      {"SIN(X);0;", -2, "SIN(X)", "0", "0"},
-      {"SIN(X);Q;1", -1, "SIN(X)", "0", "1"},
-      {"SIN(X)", -2, "SIN(X)", "0", "0"},
-      {"FOO(X);0;1", 20, "FOO(X)", "0", "1"},
-      {"X+;0;1", 3, "X+", "0", "1"},
+      {"1/X;0;1", 0, "1/X;0;1"},
+      {"LN(X);0;1", 0, "LN(X);0;1"},
+      {"ROOT(X;3);0;8", 3, "ROOT(X;3);0;8"},
+      {"SIN(X);0;", -2, "SIN(X);0;0"},
+      {"SIN(X);Q;1", -1, "SIN(X);0;1"},
+      {"SIN(X)", -2, "SIN(X);0;0"},
+      {"FOO(X);0;1", 20, "FOO(X);0;1"},
+      {"X+;0;1", 3, "X+;0;1"},
   };
   for (const Row& r : rows) {
     test::GraphEngine g;
     Graph2DModel model;
     EXPECT_EQ(model.SetFromCommand(g.engine, r.argument), r.code) << r.argument;
-    EXPECT_EQ(model.Edits().function, r.function) << r.argument;
-    EXPECT_EQ(model.Edits().start, r.start) << r.argument;
-    EXPECT_EQ(model.Edits().end, r.end) << r.argument;
+    const Graph2DEdits& e = model.Edits();
+    EXPECT_EQ(e.function + ";" + e.start + ";" + e.end, r.edits) << r.argument;
   }
 }
 
@@ -58,11 +55,12 @@ TEST(Graph2DModel, EnterRedrawsOnlyOnAChange) {
   const Row rows[] = {
       {{"SIN(X)", "0", "10"}, false, "SIN(X)", 0, 10},
       {{"sin(x)", "0", "5*2"}, false, "SIN(X)", 0, 10},
-      {{"sin( x ) + 1", "0", "10"}, true, "sin(x)+1", 0, 10},
+      // Each change counts, the function's and each end's.
+      {{"sin( x ) + 1", "1", "10"}, true, "sin(x)+1", 1, 10},
       {{"SIN(X)", "10", "-1"}, true, "sin(x)", -1, 10},
       // A range that cannot be evaluated keeps its value.
       {{"SIN(X)", "zz", "4"}, true, "sin(x)", 0, 4},
-      {{"\"A b\"+X", "0", "10"}, true, "\"A b\"+x", 0, 10},
+      {{"\"A b\"+X", "0", "9"}, true, "\"A b\"+x", 0, 9},
   };
   for (const Row& r : rows) {
     test::GraphEngine g;

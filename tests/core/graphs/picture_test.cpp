@@ -54,21 +54,20 @@ std::string Canvas(int width, int height, std::optional<int> axisColumn,
 std::string Draw(const std::string& command, int width, int height, const std::string& shift) {
   std::string upper = command;
   for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  const std::optional<GraphCommand> found = FindGraphCommand(upper);
-  if (!found) return "no graph command";
+  const GraphCommand found = FindGraphCommand(upper).value();
   test::GraphEngine g;
-  if (found->kind == GraphKind::Graph2D) {
+  if (found.kind == GraphKind::Graph2D) {
     Graph2DModel m;
-    m.SetFromCommand(g.engine, found->argument);
+    m.SetFromCommand(g.engine, found.argument);
     const Graph2DSamples s =
         ComputeGraph2DSamples(g.engine, m.FunctionText(), m.StartX(), m.EndX(), width);
     const Graph2DPlot p = LayOutGraph2D(s, m.StartX(), m.EndX(), width, height);
     return "top " + p.topLabel + " bottom " + p.bottomLabel + "\n" +
            Canvas(width + 1, height + 1, p.yAxisColumn, p.xAxisRow, p.curve);
   }
-  if (found->kind == GraphKind::Graph3D) {
+  if (found.kind == GraphKind::Graph3D) {
     SurfaceModel m;
-    m.SetFromCommand(g.engine, found->argument);
+    m.SetFromCommand(g.engine, found.argument);
     if (!shift.empty()) m.SetZShift(std::stoi(shift));
     std::int32_t used = 0;
     const SurfaceRaster r = RenderSurface(g.engine, m.Inputs(), width, height, used);
@@ -80,7 +79,7 @@ std::string Draw(const std::string& command, int width, int height, const std::s
     return text;
   }
   PolarModel m;
-  m.SetFromCommand(g.engine, found->argument);
+  m.SetFromCommand(g.engine, found.argument);
   g.options->radian = 0;
   const PolarSamples s = ComputePolarSamples(g.engine, m.FunctionText(), m.MaxAngle());
   const PolarPlot p = LayOutPolar(s, width, height);

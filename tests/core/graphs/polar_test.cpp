@@ -47,7 +47,7 @@ TEST(PolarModel, EnterRedrawsOnlyOnAChange) {
       {{"1", "2*PI+0.000001"}, false, kFullTurn},
       {{"1", "2*PI+0.0001"}, true, kFullTurn + 0.0001},
       {{"phi", "2*PI"}, true, kFullTurn},
-      {{"1", "0"}, true, 0},
+      {{"phi", "0"}, true, 0},
       {{"1", "-PI"}, true, 3.141592653589793},
       {{"1", "nothing"}, false, kFullTurn},
   };
