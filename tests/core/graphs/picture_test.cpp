@@ -9,7 +9,7 @@
 // them. Polar plots are made in degree mode: they must sample in radians.
 //
 // After a deliberate change of the drawing, rewrite the files with
-//   VR_UPDATE_GOLDEN=1 ./test_graphs --gtest_filter='Golden*'
+//   VR_UPDATE_GOLDEN=1 ./test_graphs --gtest_filter='*Golden*'
 // and look at every changed picture before committing it. A new case is a
 // new file holding only its first line.
 #include <gtest/gtest.h>
