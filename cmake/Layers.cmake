@@ -32,6 +32,8 @@ function(vr_add_test_folder name dir)
   add_executable(${name} ${found})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src/core ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${T_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
+  # Tests find their data files and the shipped resources from here.
+  target_compile_definitions(${name} PRIVATE VR_SOURCE_ROOT="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "VADADERIVO_NOW=2024-03-15T10:20:30")
 endfunction()

@@ -110,7 +110,7 @@ TEST_P(Golden, PictureIsAsBefore) {
 
 std::vector<fs::path> GoldenFiles() {
   std::vector<fs::path> files;
-  for (const auto& entry : fs::directory_iterator(VR_GOLDEN)) files.push_back(entry.path());
+  for (const auto& entry : fs::directory_iterator(fs::path(VR_SOURCE_ROOT) / "tests/core/graphs/golden")) files.push_back(entry.path());
   std::sort(files.begin(), files.end());
   return files;
 }

@@ -99,7 +99,7 @@ TEST(ScriptFile, LoadsEncodingsAccumulatesAndReportsUnusableFiles) {
 TEST(ScriptFolder, LoadsLibrariesByNameThenRunsTheStartupScript) {
   // a.usc, b.usc, C.USC, ".usc", notes.txt, the folder sub.usc and StartUp.Usc,
   // whose line "if 1" holds no keyword: it is the variable if1.
-  const std::filesystem::path library = testing::SourceFolder(__FILE__) / "data/library";
+  const std::filesystem::path library = testing::SourceFolder("tests/core/scripts") / "data/library";
   ScriptSession session;
   std::ostringstream report;
   const std::filesystem::path startup = LoadScriptLibraries(library, report);

@@ -104,7 +104,7 @@ inline void ExpectCalls(const std::filesystem::path& file,
 }
 
 inline std::filesystem::path ResourceFolder() {
-  return SourceFolder(__FILE__) / "../../../resources";
+  return SourceFolder("resources");
 }
 
 }  // namespace vr::testing

@@ -38,7 +38,7 @@ TEST(ShippedScripts, LoadWithDescriptionsAndOwnNames) {
 }
 
 TEST(ShippedScripts, Compute) {
-  testing::ExpectCalls(testing::SourceFolder(__FILE__) / "data/shipped_calls.txt",
+  testing::ExpectCalls(testing::SourceFolder("tests/core/scripts") / "data/shipped_calls.txt",
                        [](ScriptSession&) {
                          std::ostringstream ignored;
                          LoadScriptLibraries(ResourceFolder() / "scripts", ignored);

@@ -12,11 +12,11 @@ using testing::ScriptSession;
 
 // The functions of data/functions.usc, loaded into a session.
 void LoadFunctions(ScriptSession& session) {
-  session.Load(testing::ReadBytes(testing::SourceFolder(__FILE__) / "data/functions.usc"));
+  session.Load(testing::ReadBytes(testing::SourceFolder("tests/core/scripts") / "data/functions.usc"));
 }
 
 TEST(UserFunction, CallsShowTheirResultsAndWrites) {
-  testing::ExpectCalls(testing::SourceFolder(__FILE__) / "data/calls.txt", LoadFunctions);
+  testing::ExpectCalls(testing::SourceFolder("tests/core/scripts") / "data/calls.txt", LoadFunctions);
 }
 
 TEST(UserFunction, WithoutAnOutputWindowWriteDoesNothing) {

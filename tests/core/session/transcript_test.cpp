@@ -94,7 +94,7 @@ TEST_P(Transcript, ShowsWhatIsWritten) {
 
 std::vector<fs::path> TranscriptFiles() {
   std::vector<fs::path> files;
-  for (const auto& entry : fs::directory_iterator(VR_TRANSCRIPTS)) {
+  for (const auto& entry : fs::directory_iterator(fs::path(VR_SOURCE_ROOT) / "tests/core/session/transcripts")) {
     if (entry.path().extension() == ".txt") files.push_back(entry.path());
   }
   std::sort(files.begin(), files.end());

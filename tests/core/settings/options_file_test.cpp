@@ -23,7 +23,7 @@ using testing::WriteBytes;
 // every saved setting differs from its default and every kind of variable is
 // kept), and the table of element rules.
 std::string Sample(const char* name) {
-  return ReadBytes(testing::SourceFolder(__FILE__) / "data" / name);
+  return ReadBytes(testing::SourceFolder("tests/core/settings") / "data" / name);
 }
 
 std::string InOptions(std::string_view children) {

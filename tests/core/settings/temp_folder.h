@@ -31,12 +31,10 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-// The folder of a test source, given its __FILE__: that may be relative to
-// the build folder, where the compiler runs, above the folder of the tests.
-inline std::filesystem::path SourceFolder(std::filesystem::path file) {
-  if (file.is_relative())
-    file = std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / file;
-  return file.parent_path();
+// A folder of the source tree. The build passes the tree's absolute path,
+// since __FILE__ may be relative to wherever the compiler ran.
+inline std::filesystem::path SourceFolder(std::string_view relative) {
+  return std::filesystem::path(VR_SOURCE_ROOT) / relative;
 }
 
 inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
