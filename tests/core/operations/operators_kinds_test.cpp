@@ -79,9 +79,8 @@ TEST_F(OperatorTest, EveryOperatorChecksItsOperands) {
     if (op == kOpAssign) operands = {Var("v"), Var("missing")};
     EXPECT_EQ(Run(op, operands), kVariableNotFound);
     EXPECT_EQ(ErrorName(), "missing");
-    if (op != kOpAssign) {
-      std::vector<Value> right{R(1), Var("missing")};
-      if (!unary) EXPECT_EQ(Run(op, right), kVariableNotFound);
+    if (!unary && op != kOpAssign) {
+      EXPECT_EQ(Run(op, {R(1), Var("missing")}), kVariableNotFound);
     }
   }
 }
