@@ -1,8 +1,9 @@
 #pragma once
 
-// Runs one operator on a stack of operands built by hand: kinds a typed line
-// cannot make (Integer, NaN, a variable left unresolved, a fraction with a
-// zero denominator) and stacks that are too short.
+// Runs one operator on a stack of operands built by hand: for result kinds
+// the display does not tell apart (Integer or Real), operands no line can
+// type (NaN, a fraction with a zero denominator) and stacks that are too
+// short.
 
 #include <gtest/gtest.h>
 
