@@ -147,6 +147,8 @@ TEST(FractionArithmetic, IsExactAndReducedOrOverflows) {
       {"numerator without denominator is whole", {2, 1, 0}, {0, 1, 2}, true, kOk, {2, 1, 2}},
       {"negative denominator", {0, 1, -3}, {0, 1, 2}, true, kOk, {0, 1, 6}},
       {"large parts stay exact", {kMax, 0, 0}, {0, 1, kMax}, false, kOk, {0, 1, 1}},
+      {"whole part of exactly 2^31-1", {kMax, 0, 0}, {0, 0, 0}, true, kOk, {kMax, 0, 1}},
+      {"denominator of exactly 2^31-1", {0, 1, kMax}, {0, 0, 0}, true, kOk, {0, 1, kMax}},
       {"whole part too large", {kMax, 0, 0}, {kMax, 0, 0}, true, kIntegerOverflow, {}},
       {"denominator too large", {0, 1, kMax}, {0, 1, kMax - 1}, false, kIntegerOverflow, {}},
   };
