@@ -174,10 +174,6 @@ Rational FractionToRational(const FractionParts& f) {
   return {w < 0 ? w * d - n : w * d + n, d};
 }
 
-ErrorCode RationalToFraction(Rational r, FractionParts& out) {
-  return WideToFraction(r.num, r.den, out);
-}
-
 ErrorCode AddFractions(const FractionParts& a, const FractionParts& b, FractionParts& out) {
   const Rational ra = FractionToRational(a);
   const Rational rb = FractionToRational(b);
@@ -197,20 +193,6 @@ ErrorCode DivideFractions(const FractionParts& a, const FractionParts& b, Fracti
   const Rational rb = FractionToRational(b);
   if (rb.num == 0) return kDivisionByZero;
   return WideToFraction(Wide{ra.num} * rb.den, Wide{ra.den} * rb.num, out);
-}
-
-ErrorCode InvertFraction(const FractionParts& f, FractionParts& out) {
-  const Rational r = FractionToRational(f);
-  if (r.num == 0) return kDivisionByZero;
-  std::int64_t num = r.den;
-  std::int64_t den = r.num;
-  if (den < 0) {
-    num = -num;
-    den = -den;
-  }
-  if (den > kInt32Max || num > kInt32Max || num < -kInt32Max) return kIntegerOverflow;
-  out = {0, static_cast<std::int32_t>(num), static_cast<std::int32_t>(den)};
-  return kOk;
 }
 
 ErrorCode NegateFraction(const FractionParts& f, FractionParts& out) {

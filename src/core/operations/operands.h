@@ -90,11 +90,6 @@ struct Rational {
 // denominator is 0 is its whole number over 1.
 Rational FractionToRational(const FractionParts& f);
 
-// Reduces num/den, splits off the whole part when |num| > |den| and applies
-// the sign convention. kDivisionByZero for den = 0; kIntegerOverflow when a
-// part does not fit 32 bits.
-ErrorCode RationalToFraction(Rational r, FractionParts& out);
-
 // Exact sum and product of two fractions (reduced; whole part split off only
 // when the numerator exceeds the denominator). kIntegerOverflow when the
 // result cannot be held in 32-bit parts.
@@ -102,10 +97,6 @@ ErrorCode AddFractions(const FractionParts& a, const FractionParts& b, FractionP
 ErrorCode MultiplyFractions(const FractionParts& a, const FractionParts& b, FractionParts& out);
 // Exact quotient; kDivisionByZero for a divisor of value 0.
 ErrorCode DivideFractions(const FractionParts& a, const FractionParts& b, FractionParts& out);
-
-// 1 / f as an improper fraction with whole part 0 (a whole number w gives
-// 1/w); kDivisionByZero for a zero value.
-ErrorCode InvertFraction(const FractionParts& f, FractionParts& out);
 
 // -f under the sign convention; kIntegerOverflow only for a part of -2^31.
 ErrorCode NegateFraction(const FractionParts& f, FractionParts& out);
