@@ -77,8 +77,9 @@ inline void ExpectCalls(const std::filesystem::path& file,
   std::string where;
   std::vector<std::string> expected;
   const auto check = [&] {
-    if (!where.empty())
+    if (!where.empty()) {
       EXPECT_EQ(session->output.lines, expected) << file.filename() << ": " << where;
+    }
     where.clear();
     expected.clear();
     session->output.lines.clear();
