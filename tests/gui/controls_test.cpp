@@ -1,0 +1,458 @@
+// The colour picker and its pop-up, the round key, and the desktop's side:
+// hot key codes and the autostart entry.
+#include <QFile>
+#include <QHelpEvent>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QToolTip>
+#include <set>
+#include <tuple>
+
+#include "gui/controls/colour_picker.h"
+#include "gui/controls/round_button.h"
+#include "gui/platform/autostart.h"
+#include "gui/platform/virtual_key.h"
+#include "gui_test_support.h"
+
+using namespace vr;
+using Popup = vr::ColourPopup;
+
+namespace {
+
+constexpr std::uint32_t kNotInTable = 0x00123456;
+
+std::uint32_t TableColour(int index) {
+  return ColourTable()[static_cast<std::size_t>(index)].colour;
+}
+
+QColor Rgb(std::uint32_t ref) { return QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF); }
+
+// The colour that opens the pop-up on `choice`.
+std::uint32_t OpeningColour(int choice) {
+  if (choice == Popup::kAutomatic) return kAutomaticColour;
+  if (choice == Popup::kCustom) return kNotInTable;
+  return TableColour(choice);
+}
+
+QString Pixel(const QImage& image, QPoint p) { return QColor(image.pixel(p)).name(); }
+
+int RedPixels(const QImage& image) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      count += c.red() > 150 && c.green() < 100 && c.blue() < 100;
+    }
+  return count;
+}
+
+}  // namespace
+
+class ControlsTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir config_;
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(config_.isValid());
+    qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+  }
+
+  // Which choice is lit when the pop-up opens on a colour.
+  void initialHighlight() {
+    const struct {
+      std::uint32_t colour;
+      const char *automatic, *custom;
+      int current;
+    } rows[] = {
+        {TableColour(28), "Automatic", "More", 28},
+        {TableColour(0), "", "", 0},
+        {kNotInTable, "Automatic", "More", Popup::kCustom},
+        {kNotInTable, "Automatic", "", Popup::kNone},
+        {kAutomaticColour, "Automatic", "More", Popup::kAutomatic},
+        {kAutomaticColour, "", "More", Popup::kCustom},
+    };
+    for (const auto& r : rows)
+      QCOMPARE(Popup({0, 0}, r.colour, r.automatic, r.custom).Current(), r.current);
+  }
+
+  void arrowKeys() {
+    const int down = Qt::Key_Down, up = Qt::Key_Up, left = Qt::Key_Left, right = Qt::Key_Right;
+    const int a = Popup::kAutomatic, m = Popup::kCustom;
+    const struct {
+      int from, key;
+      bool automatic, custom;
+      int to;
+    } rows[] = {
+        {3, down, true, true, 11},   {35, down, true, true, m},   {35, down, true, false, a},
+        {35, down, false, false, 0}, {12, up, true, true, 4},     {4, up, true, true, a},
+        {4, up, false, true, m},     {4, up, false, false, 39},   {7, right, true, true, 8},
+        {39, right, true, true, m},  {9, left, true, true, 8},    {16, left, true, true, 15},
+        {0, left, true, true, a},    {0, left, false, false, 39}, {a, down, true, true, 0},
+        {a, up, true, true, m},      {a, up, true, false, 39},    {m, down, true, true, a},
+        {m, right, false, true, 0},  {m, up, true, true, 39},
+    };
+    for (const auto& r : rows) {
+      Popup popup({0, 0}, OpeningColour(r.from), r.automatic ? "Automatic" : "",
+                  r.custom ? "More Colours..." : "");
+      QCOMPARE(popup.Current(), r.from);
+      QSignalSpy changed(&popup, &Popup::selectionChanged);
+      QTest::keyClick(&popup, Qt::Key(r.key));
+      QCOMPARE(popup.Current(), r.to);
+      QCOMPARE(changed.count(), 1);
+      const std::uint32_t reported = changed.front().front().value<std::uint32_t>();
+      QCOMPARE(reported, r.to >= 0 ? TableColour(r.to) : OpeningColour(r.to == a ? a : r.from));
+    }
+  }
+
+  // Eight cells a row, five rows, tiled between the two text boxes, with a
+  // margin all round; each cell where the mouse finds it.
+  void popupLayout() {
+    for (bool boxes : {true, false}) {
+      Popup popup({0, 0}, TableColour(0), boxes ? "Automatic" : "", boxes ? "More Colours..." : "");
+      const QRect first = popup.ChoiceRect(0), last = popup.ChoiceRect(39);
+      const QRect automatic = popup.ChoiceRect(Popup::kAutomatic);
+      const QRect custom = popup.ChoiceRect(Popup::kCustom);
+      const int margin = first.left();
+      QVERIFY(margin >= 1);
+      for (int i = 1; i < 40; ++i) {
+        const QRect cell = popup.ChoiceRect(i);
+        QCOMPARE(cell.size(), first.size());
+        QCOMPARE(cell.topLeft(), i % 8 ? popup.ChoiceRect(i - 1).topRight() + QPoint(1, 0)
+                                       : popup.ChoiceRect(i - 8).bottomLeft() + QPoint(0, 1));
+      }
+      QCOMPARE(popup.width(), last.right() + 1 + margin);
+      QCOMPARE(popup.height(), (boxes ? custom : last).bottom() + 1 + margin);
+      QCOMPARE(first.top(), boxes ? automatic.bottom() + 1 + margin : margin);
+      if (boxes) {
+        QCOMPARE(automatic, QRect(margin, margin, last.right() + 1 - margin, automatic.height()));
+        QCOMPARE(custom, automatic.translated(0, last.bottom() + 1 + margin - automatic.top()));
+        QVERIFY(automatic.height() > popup.fontMetrics().height());
+      } else {
+        QVERIFY(automatic.isEmpty() && custom.isEmpty());
+      }
+      QCOMPARE(popup.ChoiceAt(Popup::kAutomatic, 0), boxes ? Popup::kAutomatic : Popup::kNone);
+      QCOMPARE(popup.ChoiceAt(0, Popup::kCustom), boxes ? Popup::kCustom : Popup::kNone);
+      for (auto [row, column, choice] :
+           std::initializer_list<std::tuple<int, int, int>>{{4, 7, 39},
+                                                            {1, 0, 8},
+                                                            {5, 0, Popup::kNone},
+                                                            {0, 8, Popup::kNone},
+                                                            {-1, 0, Popup::kNone}})
+        QCOMPARE(popup.ChoiceAt(row, column), choice);
+    }
+
+    Popup popup({0, 0}, TableColour(0), "Automatic", "More Colours...");
+    popup.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&popup));
+    for (int i = 0; i < 40; ++i) {
+      const QRect cell = popup.ChoiceRect(i);
+      QTest::mouseMove(&popup, i % 2 ? cell.topLeft() : cell.bottomRight());
+      QCOMPARE(popup.Current(), i);
+    }
+    QTest::mouseMove(&popup, QPoint(0, popup.ChoiceRect(8).center().y()));  // the margin
+    QCOMPARE(popup.Current(), 39);
+    for (int choice : {Popup::kCustom, Popup::kAutomatic}) {
+      QTest::mouseMove(&popup, popup.ChoiceRect(choice).center());
+      QCOMPARE(popup.Current(), choice);
+    }
+    // A cell names its colour in a tip; the boxes have none.
+    QHelpEvent onCell(QEvent::ToolTip, popup.ChoiceRect(1).center(), popup.mapToGlobal(QPoint()));
+    QApplication::sendEvent(&popup, &onCell);
+    QCOMPARE(QToolTip::text(), QString("Brown"));
+    QHelpEvent onBox(QEvent::ToolTip, popup.ChoiceRect(Popup::kCustom).center(), QPoint());
+    QApplication::sendEvent(&popup, &onBox);
+    QTRY_COMPARE(QToolTip::text(), QString());
+  }
+
+  // Near the screen's corner the pop-up moves to stay whole on it.
+  void popupStaysOnTheScreen() {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    Popup popup(area.bottomRight() - QPoint(5, 5), TableColour(0), "Automatic", "More");
+    QVERIFY(area.contains(popup.geometry()));
+    QCOMPARE(popup.geometry().bottomRight(), area.bottomRight() - QPoint(1, 1));
+    Popup placed(area.topLeft() + QPoint(10, 20), TableColour(0), "Automatic", "More");
+    QCOMPARE(placed.pos(), area.topLeft() + QPoint(10, 20));
+  }
+
+  // Each cell shows its colour; the lit one is filled and framed in the
+  // highlight, the colour in use framed.
+  void popupPainting() {
+    Popup popup({0, 0}, TableColour(9), "Automatic", "More Colours...");
+    QTest::keyClick(&popup, Qt::Key_Right);
+    const QImage image = popup.grab().toImage();
+    const QPalette& pal = popup.palette();
+    for (int i = 0; i < 40; ++i)
+      QCOMPARE(Pixel(image, popup.ChoiceRect(i).center()), Rgb(TableColour(i)).name());
+    const int margin = popup.ChoiceRect(0).left();
+    const QPoint lit = popup.ChoiceRect(10).topLeft(), used = popup.ChoiceRect(9).topLeft(),
+                 plain = popup.ChoiceRect(13).topLeft();
+    QCOMPARE(Pixel(image, lit), pal.color(QPalette::Highlight).name());
+    QCOMPARE(Pixel(image, lit + QPoint(1, 1)), pal.color(QPalette::Highlight).lighter(170).name());
+    QCOMPARE(Pixel(image, used), pal.color(QPalette::Dark).name());
+    QCOMPARE(Pixel(image, plain), pal.color(QPalette::Window).name());
+    QCOMPARE(Pixel(image, plain + QPoint(margin + 1, margin + 1)),
+             pal.color(QPalette::Shadow).name());
+
+    Popup automatic({0, 0}, kAutomaticColour, "Automatic", "More Colours...");
+    const QPoint box = automatic.ChoiceRect(Popup::kAutomatic).topLeft();
+    QCOMPARE(Pixel(automatic.grab().toImage(), box), pal.color(QPalette::Highlight).name());
+    QTest::keyClick(&automatic, Qt::Key_Down);
+    QCOMPARE(Pixel(automatic.grab().toImage(), box), pal.color(QPalette::Dark).name());
+  }
+
+  void escapeRestoresTheStartingColour() {
+    ColourPicker picker;
+    picker.SetTrackSelection(true);
+    picker.SetColour(TableColour(10));
+    QSignalSpy changed(&picker, &ColourPicker::selectionChanged);
+    QSignalSpy closed(&picker, &ColourPicker::closedUp);
+    QSignalSpy cancelled(&picker, &ColourPicker::selectionCancelled);
+    QSignalSpy ended(&picker, &ColourPicker::selectionEnded);
+    picker.click();
+    QVERIFY(picker.IsActive());
+    QTest::keyClick(picker.Popup(), Qt::Key_Right);
+    QTest::keyClick(picker.Popup(), Qt::Key_Down);
+    QCOMPARE(picker.Colour(), TableColour(19));  // tracked while moving
+    QCOMPARE(changed.count(), 2);
+    QTest::keyClick(picker.Popup(), Qt::Key_Escape);
+    QVERIFY(!picker.IsActive());
+    QCOMPARE(picker.Colour(), TableColour(10));
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(cancelled.count(), 1);
+    QCOMPARE(cancelled.front().front().value<std::uint32_t>(), TableColour(10));
+    QCOMPARE(ended.count(), 0);
+  }
+
+  void choosingWithKeysAndMouse() {
+    ColourPicker picker;
+    picker.SetColour(TableColour(0));
+    QSignalSpy ended(&picker, &ColourPicker::selectionEnded);
+    QSignalSpy cancelled(&picker, &ColourPicker::selectionCancelled);
+    QSignalSpy dropped(&picker, &ColourPicker::droppedDown);
+    picker.click();
+    QCOMPARE(dropped.count(), 1);
+    // It opens right below the button.
+    QCOMPARE(picker.Popup()->pos(), picker.mapToGlobal(picker.rect().bottomLeft()) + QPoint(0, 1));
+    QTest::keyClick(picker.Popup(), Qt::Key_Down);
+    QCOMPARE(picker.Colour(), TableColour(0));  // no tracking by default
+    QTest::keyClick(picker.Popup(), Qt::Key_Return);
+    QCOMPARE(picker.Colour(), TableColour(8));
+    QCOMPARE(ended.count(), 1);
+
+    picker.click();
+    Popup* popup = picker.Popup();
+    const QPoint cell = popup->ChoiceRect(26).center();
+    QTest::mouseMove(popup, cell);
+    QTest::mouseRelease(popup, Qt::LeftButton, {}, cell);
+    QCOMPARE(picker.Colour(), TableColour(26));
+    QCOMPARE(ended.count(), 2);
+    QCOMPARE(picker.Popup(), nullptr);
+
+    picker.click();  // released outside: nothing chosen
+    QTest::mouseMove(picker.Popup(), picker.Popup()->ChoiceRect(3).center());
+    QTest::mouseRelease(picker.Popup(), Qt::LeftButton, {}, QPoint(-5, -5));
+    QCOMPARE(picker.Colour(), TableColour(26));
+    QCOMPARE(cancelled.count(), 1);
+  }
+
+  void moreColoursAsksTheColourDialog() {
+    for (bool confirmed : {true, false}) {
+      std::uint32_t offered = 0;
+      Popup::SetColourDialog([&](std::uint32_t& colour, QWidget*) {
+        offered = colour;
+        colour = 0x00ABCDEF;
+        return confirmed;
+      });
+      ColourPicker picker;
+      picker.SetColour(kNotInTable);
+      QSignalSpy ended(&picker, &ColourPicker::selectionEnded);
+      picker.click();
+      QCOMPARE(picker.Popup()->Current(), Popup::kCustom);
+      QTest::keyClick(picker.Popup(), Qt::Key_Space);
+      QCOMPARE(offered, kNotInTable);
+      QCOMPARE(picker.Colour(), confirmed ? 0x00ABCDEFu : kNotInTable);
+      QCOMPARE(ended.count(), confirmed ? 1 : 0);
+    }
+    Popup::SetColourDialog(nullptr);
+  }
+
+  // The button's face shows the colour left of its drop-down arrow; the
+  // automatic colour as the button text, a disabled picker none.
+  void pickerFace() {
+    ColourPicker picker;
+    picker.resize(100, 30);
+    const QPoint face(20, 15), arrow(picker.width() - 8, 7);
+    for (auto [colour, shown] : std::initializer_list<std::pair<std::uint32_t, QColor>>{
+             {0x000000FF, QColor(255, 0, 0)},
+             {kAutomaticColour, picker.palette().color(QPalette::ButtonText)}}) {
+      picker.SetColour(colour);
+      const QImage image = picker.grab().toImage();
+      QCOMPARE(Pixel(image, face), shown.name());
+      QVERIFY(Pixel(image, arrow) != shown.name());
+    }
+    picker.setEnabled(false);
+    QCOMPARE(Pixel(picker.grab().toImage(), face), picker.palette().color(QPalette::Window).name());
+  }
+
+  // --------------------------------------------------------- the round key
+
+  void roundKeyShape() {
+    RoundButton key("7");
+    key.resize(40, 30);
+    QCOMPARE(key.RadiusX(), 19);
+    QCOMPARE(key.RadiusY(), 14);
+    QSignalSpy clicked(&key, &QPushButton::clicked);
+    QTest::mouseClick(&key, Qt::LeftButton, {}, QPoint(20, 15));
+    QTest::mouseClick(&key, Qt::LeftButton, {}, QPoint(1, 1));  // a corner outside the ellipse
+    QCOMPARE(clicked.count(), 1);
+
+    // The outline: symmetric, every column and row of the quarter reached,
+    // each pixel within half a pixel of the ellipse.
+    for (auto [rx, ry] :
+         std::initializer_list<std::pair<int, int>>{{19, 14}, {10, 10}, {5, 12}, {30, 8}}) {
+      std::set<std::pair<int, int>> ring;
+      for (const QPoint& p : RoundButton::EllipsePoints({50, 60}, rx, ry))
+        ring.insert({p.x() - 50, p.y() - 60});
+      std::set<int> columns, rows;
+      for (auto [x, y] : ring) {
+        QVERIFY(ring.count({-x, y}) && ring.count({x, -y}));
+        const double yExact = ry * std::sqrt(std::max(0.0, 1.0 - double(x * x) / (rx * rx)));
+        const double xExact = rx * std::sqrt(std::max(0.0, 1.0 - double(y * y) / (ry * ry)));
+        QVERIFY(std::abs(std::abs(y) - yExact) <= 0.5 || std::abs(std::abs(x) - xExact) <= 0.5);
+        columns.insert(std::abs(x));
+        rows.insert(std::abs(y));
+      }
+      QCOMPARE(int(columns.size()), rx + 1);
+      QCOMPARE(int(rows.size()), ry + 1);
+      QCOMPARE(*columns.rbegin(), rx);
+      QCOMPARE(*rows.rbegin(), ry);
+    }
+    // Lit from the upper left.
+    const QColor white(255, 255, 255), black(0, 0, 0);
+    QVERIFY(RoundButton::ShadedColour(-10, -10, white, black).red() >= 254);
+    QVERIFY(RoundButton::ShadedColour(10, 10, white, black).red() <= 1);
+    QCOMPARE(RoundButton::ShadedColour(10, -10, white, black).red(), 127);
+  }
+
+  // The outer ring shaded from the upper left (the other way when pressed),
+  // the caption in its colour, the hover colour inside while the mouse is
+  // over the key.
+  void roundKeyPainting() {
+    RoundButton key("8");
+    key.resize(40, 30);
+    key.SetTextColour(QColor(255, 0, 0));
+    key.SetHoverColour(QColor(0, 0, 255));
+    const QPalette& pal = key.palette();
+    const QPoint c = key.Centre(), inside(c.x() - 12, c.y());
+    for (bool pressed : {false, true}) {
+      key.setDown(pressed);
+      const QImage image = key.grab().toImage();
+      int wrong = 0;
+      for (const QPoint& p : RoundButton::EllipsePoints(c, 19, 14)) {
+        const QColor a = pal.color(pressed ? QPalette::Shadow : QPalette::Light);
+        const QColor b = pal.color(pressed ? QPalette::Light : QPalette::Shadow);
+        wrong +=
+            image.pixel(p) != RoundButton::ShadedColour(p.x() - c.x(), p.y() - c.y(), a, b).rgb();
+      }
+      QVERIFY2(wrong <= 4, qPrintable(QString::number(wrong)));
+      QVERIFY(RedPixels(image) > 5);
+      QCOMPARE(Pixel(image, inside), pal.color(QPalette::Button).name());
+    }
+    key.setDown(false);
+    const QPointF at(c);
+    QEnterEvent enter(at, at, at);
+    QApplication::sendEvent(&key, &enter);
+    QVERIFY(key.Hovering());
+    QCOMPARE(Pixel(key.grab().toImage(), inside), QString("#0000ff"));
+    key.setEnabled(false);
+    QCOMPARE(RedPixels(key.grab().toImage()), 0);
+  }
+
+  // ---------------------------------------------------------- the desktop
+
+  void hotKeyCodes() {
+    const struct {
+      int virtualKey, qtKey;
+      uint keysym;
+    } rows[] = {
+        {0x41, Qt::Key_A, 0x61},
+        {0x5A, Qt::Key_Z, 0x7A},
+        {0x30, Qt::Key_0, 0x30},
+        {0x39, Qt::Key_9, 0x39},
+        {0x70, Qt::Key_F1, 0xFFBE},
+        {0x7B, Qt::Key_F12, 0xFFC9},
+        {0x87, Qt::Key_F24, 0xFFD5},
+        {0x20, Qt::Key_Space, 0x20},
+        {0x24, Qt::Key_Home, 0xFF50},
+        {0xBC, Qt::Key_Comma, 0x2C},
+        {0x0D, Qt::Key_Return, 0xFF0D},
+        {0x65, 0, 0xFFB5},  // keypad 5
+        {0x69, 0, 0xFFB9},
+        {0x88, 0, 0},
+        {0x40, 0, 0},
+        {0x3A, 0, 0},
+        {0x5B, 0, 0},
+        {0xFF, 0, 0},
+    };
+    for (const auto& r : rows) {
+      const auto vk = static_cast<std::uint16_t>(r.virtualKey);
+      QCOMPARE(QtKeyFromVirtualKey(vk), r.qtKey);
+      QCOMPARE(KeysymFromVirtualKey(vk), r.keysym);
+      if (r.qtKey != 0) QCOMPARE(int(VirtualKeyFromQtKey(r.qtKey)), r.virtualKey);
+    }
+    // Keys typed in lower case, Enter beside Return; keys without a code.
+    for (auto [qtKey, vk] : std::initializer_list<std::pair<int, int>>{{'a', 0x41},
+                                                                       {'z', 0x5A},
+                                                                       {Qt::Key_Enter, 0x0D},
+                                                                       {Qt::Key_Plus, 0x6B},
+                                                                       {Qt::Key_F25, 0},
+                                                                       {Qt::Key_CapsLock, 0},
+                                                                       {'@', 0},
+                                                                       {0, 0}})
+      QCOMPARE(int(VirtualKeyFromQtKey(qtKey)), vk);
+    // A chord chosen in the preferences comes back as the same key.
+    int named = 0;
+    for (int vk = 1; vk < 256; ++vk) {
+      const int qtKey = QtKeyFromVirtualKey(static_cast<std::uint16_t>(vk));
+      if (qtKey == 0) continue;
+      ++named;
+      QCOMPARE(int(VirtualKeyFromQtKey(qtKey)), vk);
+    }
+    QVERIFY(named > 60);
+    for (auto [flags, modifiers] : std::initializer_list<std::pair<int, Qt::KeyboardModifiers>>{
+             {1, Qt::ShiftModifier},
+             {6, Qt::ControlModifier | Qt::AltModifier},
+             {8, Qt::MetaModifier},
+             {15, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier}}) {
+      QCOMPARE(int(QtModifiersFromHotKey(static_cast<std::uint16_t>(flags))), int(modifiers));
+      QCOMPARE(int(HotKeyModifiersFromQt(modifiers)), flags);
+    }
+  }
+
+  void autostartEntry() {
+    for (auto [autoStart, minimized] :
+         std::initializer_list<std::pair<bool, bool>>{{true, false}, {true, true}, {false, true}}) {
+      UpdateAutostart(true, true, "/old/path");  // replaced or removed
+      UpdateAutostart(autoStart, minimized, "/opt/vr/vadaderivo");
+      QCOMPARE(AutostartEntryPath(), config_.path() + "/autostart/vadaderivo.desktop");
+      const QStringList lines =
+          QString::fromUtf8(vr::test::ReadFile(AutostartEntryPath())).split('\n');
+      QCOMPARE(lines.contains("[Desktop Entry]"), autoStart);
+      QCOMPARE(lines.contains(QString("Exec=\"/opt/vr/vadaderivo\"") + (minimized ? " -min" : "")),
+               autoStart);
+    }
+    // Quoted as the desktop entry format wants it.
+    for (auto [path, command] : std::initializer_list<std::pair<QString, QString>>{
+             {"/home/me/My Apps/vr", "\"/home/me/My Apps/vr\""},
+             {"/a\"b", "\"/a\\\\\"b\""},
+             {"/a$b`c", "\"/a\\\\$b\\\\`c\""},
+             {"/a\\b", "\"/a\\\\\\\\b\""},
+             {"/100%/vr", "\"/100%%/vr\""}})
+      QCOMPARE(AutostartCommand(path, false), command);
+  }
+};
+
+QTEST_MAIN(ControlsTest)
+#include "controls_test.moc"
