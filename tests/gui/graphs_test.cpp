@@ -1,8 +1,6 @@
 // Graph command lines in the main window: which graph window opens, what is
 // written below the line, redrawing, Enter and Escape in a graph window, its
 // controls on resizing, and the place it keeps in the options.
-#include <QLabel>
-#include <QLineEdit>
 
 #include "gui/graphs/graph2d_dialog.h"
 #include "gui/graphs/graph3d_dialog.h"
@@ -49,25 +47,20 @@ class GraphsTest : public QObject {
   }
 
   void commandLinesOpenTheirWindowOrWriteAMessage() {
-    const struct {
-      QString line;
-      QString written;  // below the line
-      QWidget* shown;
-    } rows[] = {
-        {"graph2d(sin(x);0;)", "Can`t evaluate the end point", nullptr},
-        {"graph2d(sin(x);0;10)", "", graphs_->Graph2D()},
-        {"1+graph3d(x*y;0;1;0;1)", "", graphs_->Graph3D()},
-        {"graphpolar(foo(phi))", "Function \"foo\" doesn`t exists", nullptr},
-        {"graphpolar(1)", "", graphs_->Polar()},
-    };
+    using Row = std::tuple<QString, QString, QWidget*>;  // the line, what is written below, shown
+    const Row rows[] = {{"graph2d(sin(x);0;)", "Can`t evaluate the end point", nullptr},
+                        {"graph2d(sin(x);0;10)", "", graphs_->Graph2D()},
+                        {"1+graph3d(x*y;0;1;0;1)", "", graphs_->Graph3D()},
+                        {"graphpolar(foo(phi))", "Function \"foo\" doesn`t exists", nullptr},
+                        {"graphpolar(1)", "", graphs_->Polar()}};
     QVERIFY(!graphs_->Graph2D()->isVisible());
-    for (const auto& r : rows) {
+    for (const auto& [line, written, shown] : rows) {
       const int before = window_->Editor().LineCount();
-      Type(r.line);
+      Type(line);
       const QStringList lines = window_->Editor().Lines();
-      if (r.written.isEmpty()) QCOMPARE(lines.size(), before + 1);
-      if (!r.written.isEmpty()) QCOMPARE(lines.at(lines.size() - 2), r.written);
-      if (r.shown != nullptr) QVERIFY2(r.shown->isVisible(), qPrintable(r.line));
+      QCOMPARE(written.isEmpty() ? lines.size() : 0, written.isEmpty() ? before + 1 : 0);
+      if (!written.isEmpty()) QCOMPARE(lines.at(lines.size() - 2), written);
+      if (shown != nullptr) QVERIFY(shown->isVisible());
     }
     QCOMPARE(graphs_->Graph2D()->FunctionEdit()->text(), QStringLiteral("SIN(X)"));
     QCOMPARE(graphs_->Polar()->AngleEdit()->text(), QStringLiteral("2*PI"));
@@ -139,23 +132,19 @@ class GraphsTest : public QObject {
   // The picture grows with the window; the fields move down with the
   // bottom edge, the function fields also stretch with the right one.
   void controlsFollowTheWindowEdges() {
-    const struct {
-      GraphWindow* window;
-      std::vector<bool> stretches;  // per field, in creation order
-    } rows[] = {
-        {graphs_->Graph2D(), {true, false, false}},
-        {graphs_->Graph3D(), {true, false, false, false, false, false, false}},
-        {graphs_->Polar(), {true, true}},
-    };
-    for (const auto& r : rows) {
-      GraphWindow* g = r.window;
+    // Each window and which of its fields stretch, in creation order.
+    using Row = std::pair<GraphWindow*, std::vector<bool>>;
+    const Row rows[] = {{graphs_->Graph2D(), {true, false, false}},
+                        {graphs_->Graph3D(), {true, false, false, false, false, false, false}},
+                        {graphs_->Polar(), {true, true}}};
+    for (const auto& [g, stretches] : rows) {
       g->show();
       QVERIFY(QTest::qWaitForWindowExposed(g));
       const QFontMetrics fm(g->font());
       const QWidget* area = g->findChild<QWidget*>("drawingArea");
       const QList<QLineEdit*> edits = g->findChildren<QLineEdit*>();
       const QList<QLabel*> labels = g->findChildren<QLabel*>();
-      QCOMPARE(edits.size(), int(r.stretches.size()));
+      QCOMPARE(edits.size(), int(stretches.size()));
       QCOMPARE(labels.size(), edits.size());
       // Each field below the picture, as high as its text, right of a label
       // on its row.
@@ -176,7 +165,7 @@ class GraphsTest : public QObject {
       g->resize(g->size() + QSize(100, 60));
       QCOMPARE(area->geometry(), areaBefore.adjusted(0, 0, 100, 60));
       for (int i = 0; i < edits.size(); ++i)
-        QCOMPARE(edits[i]->geometry(), before[i].adjusted(0, 60, r.stretches[i] ? 100 : 0, 60));
+        QCOMPARE(edits[i]->geometry(), before[i].adjusted(0, 60, stretches[i] ? 100 : 0, 60));
       for (int i = 0; i < labels.size(); ++i)
         QCOMPARE(labels[i]->geometry(), before[edits.size() + i].translated(0, 60));
     }
@@ -199,20 +188,17 @@ class GraphsTest : public QObject {
     QCOMPARE(polar->size(), QSize(420, 330));
 
     Graph2DDialog* g = graphs_->Graph2D();
-    const struct {
-      int left, top, width, height;
-      bool taken;
-    } rows[] = {
-        {0, 0, 500, 400, true},    {40, 50, 100, 100, true}, {-1, 50, 500, 400, false},
-        {40, -1, 500, 400, false}, {40, 50, 99, 400, false}, {40, 50, 500, 99, false},
-    };
-    for (const auto& r : rows) {
+    using Place = std::pair<GraphGeometry, bool>;  // saved, taken
+    const Place places[] = {{{0, 0, 500, 400}, true},    {{40, 50, 100, 100}, true},
+                            {{-1, 50, 500, 400}, false}, {{40, -1, 500, 400}, false},
+                            {{40, 50, 99, 400}, false},  {{40, 50, 500, 99}, false}};
+    for (const auto& [saved, taken] : places) {
       g->hide();
       g->move(200, 150);
-      Options().graph2D = {r.left, r.top, r.width, r.height};
+      Options().graph2D = saved;
       Type("graph2d(x;0;1)");
       QVERIFY(g->isVisible());
-      QCOMPARE(g->pos() == QPoint(r.left, r.top), r.taken);
+      QCOMPARE(g->pos() == QPoint(saved.left, saved.top), taken);
     }
   }
 };

@@ -1,16 +1,12 @@
 #pragma once
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <set>
+#include <tuple>
 
 #include "gui/window/calculator_dialog.h"
 #include "gui/window/expression_editor.h"
