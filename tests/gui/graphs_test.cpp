@@ -1,7 +1,6 @@
-// Graph command lines in the main window: which graph window opens, what is
-// written below the line, redrawing, Enter and Escape in a graph window, its
-// controls on resizing, and the place it keeps in the options.
-
+// Graph windows opened from command lines in the main window: redrawing,
+// Enter and Escape, the fields on resizing, and the place each keeps in the
+// options.
 #include "gui/graphs/graph2d_dialog.h"
 #include "gui/graphs/graph3d_dialog.h"
 #include "gui/graphs/graph_windows.h"
@@ -44,26 +43,6 @@ class GraphsTest : public QObject {
   void cleanup() {
     window_.reset();
     folder_.reset();
-  }
-
-  void commandLinesOpenTheirWindowOrWriteAMessage() {
-    using Row = std::tuple<QString, QString, QWidget*>;  // the line, what is written below, shown
-    const Row rows[] = {{"graph2d(sin(x);0;)", "Can`t evaluate the end point", nullptr},
-                        {"graph2d(sin(x);0;10)", "", graphs_->Graph2D()},
-                        {"1+graph3d(x*y;0;1;0;1)", "", graphs_->Graph3D()},
-                        {"graphpolar(foo(phi))", "Function \"foo\" doesn`t exists", nullptr},
-                        {"graphpolar(1)", "", graphs_->Polar()}};
-    QVERIFY(!graphs_->Graph2D()->isVisible());
-    for (const auto& [line, written, shown] : rows) {
-      const int before = window_->Editor().LineCount();
-      Type(line);
-      const QStringList lines = window_->Editor().Lines();
-      QCOMPARE(written.isEmpty() ? lines.size() : 0, written.isEmpty() ? before + 1 : 0);
-      if (!written.isEmpty()) QCOMPARE(lines.at(lines.size() - 2), written);
-      if (shown != nullptr) QVERIFY(shown->isVisible());
-    }
-    QCOMPARE(graphs_->Graph2D()->FunctionEdit()->text(), QStringLiteral("SIN(X)"));
-    QCOMPARE(graphs_->Polar()->AngleEdit()->text(), QStringLiteral("2*PI"));
   }
 
   void aSecondCommandRedrawsTheShownGraph() {
