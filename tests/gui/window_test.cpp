@@ -498,6 +498,7 @@ class WindowTest : public QObject {
       FunctionsDialog dialog;
       QTreeWidget* list = dialog.List();
       QCOMPARE(list->topLevelItemCount(), int(FunctionCatalogue().size()));
+      QVERIFY(!list->topLevelItem(0)->text(1).isEmpty());  // with its description
       QCOMPARE(list->currentItem(), list->topLevelItem(0));
       list->setCurrentItem(list->topLevelItem(3));
       dialog.Choose();
