@@ -1,16 +1,17 @@
 #pragma once
 
-#include <QDir>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextBlock>
-#include <QTextCursor>
+#include <QtTest>
+#include <QtWidgets>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <set>
+#include <tuple>
 
 #include "gui/window/calculator_dialog.h"
 #include "gui/window/expression_editor.h"
+#include "settings/options_file.h"
+#include "settings/options_record.h"
 
 namespace vr::test {
 
@@ -24,6 +25,27 @@ class ProgramFolder {
  private:
   QTemporaryDir dir_;
 };
+
+inline void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+inline QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// An options file as the program would have written it, from the defaults
+// changed by `change`.
+inline void WriteOptionsFile(const ProgramFolder& folder,
+                             const std::function<void(OptionsRecord&)>& change) {
+  OptionsRecord options;
+  change(options);
+  VariableTable variables;
+  QVERIFY(SaveOptions(OptionsFilePath(folder.Path()), options, variables, ""));
+}
 
 // A main window started in `folder`, with message boxes turned into a list
 // of texts and a failed save answered by `closeAnyway`.
@@ -44,9 +66,15 @@ struct StartedWindow {
   bool closeAnyway = true;
 };
 
-inline void SetCaret(ExpressionEditor& editor, int position) {
+// Sets the text and selects from `anchor` to `position` (-1: the end).
+inline void SetText(ExpressionEditor& editor, const QString& text, int anchor = -1,
+                    int position = -2) {
+  editor.SetWindowText(text);
+  const int end = editor.document()->characterCount() - 1;
   QTextCursor c = editor.textCursor();
-  c.setPosition(position < 0 ? editor.document()->characterCount() - 1 : position);
+  c.setPosition(anchor < 0 ? end : anchor);
+  c.setPosition(position == -2 ? c.position() : (position < 0 ? end : position),
+                QTextCursor::KeepAnchor);
   editor.setTextCursor(c);
 }
 
@@ -56,10 +84,21 @@ inline void TypeLine(ExpressionEditor& editor, const QString& line) {
   QTest::keyClick(&editor, Qt::Key_Return);
 }
 
-// Line and column of the caret.
-inline QPair<int, int> CaretPlace(const ExpressionEditor& editor) {
-  const QTextCursor c = editor.textCursor();
-  return {c.blockNumber(), c.positionInBlock()};
+// Runs `act` and names the class of the modal dialog it opened (empty for
+// none); `look` sees the dialog before it is closed again.
+inline QString ModalOpenedBy(const std::function<void()>& act,
+                             const std::function<void(QWidget*)>& look = {}) {
+  QString opened;
+  QTimer::singleShot(0, qApp, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) return;
+    opened = QString::fromLatin1(modal->metaObject()->className());
+    if (look) look(modal);
+    modal->close();
+  });
+  act();
+  QCoreApplication::processEvents();
+  return opened;
 }
 
 }  // namespace vr::test

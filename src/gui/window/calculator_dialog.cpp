@@ -145,6 +145,7 @@ void CalculatorDialog::StartUp() {
   ApplyEditorAppearance();
   ApplyKeyColors();
   SetAngleMode(Options().radian != 0);
+  ShowNumberBase();  // the key shows the base the options file brought
   if (!commandLine_.expression.isEmpty()) {
     editor_->SetWindowText(commandLine_.expression);
     EvaluateCurrentLine(true);

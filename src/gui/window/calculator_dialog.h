@@ -155,6 +155,8 @@ class CalculatorDialog : public QDialog {
  private:
   void BuildMenu();
   void BuildKeypad();
+  // The base key's caption and colour for the "NumberBase" in force.
+  void ShowNumberBase();
   void Retranslate();
   void RetranslateMenu();
   void UpdateMenuMarks();

@@ -50,10 +50,13 @@ void CalculatorDialog::BuildKeypad() {
     std::unique_ptr<QMenu> menu(CreateEditorContextMenu());
     menu->exec(editor_->viewport()->mapToGlobal(pos));
   });
+}
+
+void CalculatorDialog::ShowNumberBase() {
+  // Any base the window does not know shows as decimal.
   const int base = Options().numberBase;
-  keypad_->SetBaseCaption(
-      base >= 1 && base <= 3 ? QString::fromLatin1(kBaseCaptions[base]) : QStringLiteral("Dec"),
-      base < 1 || base > 3);
+  const bool decimal = base < 1 || base > 3;
+  keypad_->SetBaseCaption(QString::fromLatin1(kBaseCaptions[decimal ? 0 : base]), decimal);
 }
 
 void CalculatorDialog::InsertText(const QString& text, bool isFunction) {
@@ -120,7 +123,7 @@ void CalculatorDialog::ToggleArcMode() {
 void CalculatorDialog::SetNumberBase(int base) {
   if (base < 0 || base > 3) return;
   Options().numberBase = base;
-  keypad_->SetBaseCaption(QString::fromLatin1(kBaseCaptions[base]), base == 0);
+  ShowNumberBase();
 }
 
 void CalculatorDialog::ShowBaseMenu() {

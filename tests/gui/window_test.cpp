@@ -1,0 +1,639 @@
+// The main window: what Enter and the keys do to the expression window, its
+// modes, menus, shortcuts and files, how it is laid out, and its life from
+// start-up to exit.
+
+#include "gui/controls/round_button.h"
+#include "gui/window/command_line.h"
+#include "gui/window/functions_dialog.h"
+#include "gui/window/keypad.h"
+#include "gui/window/menu_commands.h"
+#include "gui/window/ui_language.h"
+#include "gui_test_support.h"
+#include "operations/builtins/function_catalogue.h"
+#include "session/calculator_session.h"
+
+using namespace vr;
+using namespace vr::test;
+
+namespace {
+
+const QColor kBlue(0, 0, 200), kRed(170, 0, 0);
+constexpr auto kCS = Qt::ControlModifier | Qt::ShiftModifier;
+
+// What the engine shows for a line, for rows whose text is the engine's.
+QString EngineText(const QString& line) {
+  CalculatorSession probe;
+  return QString::fromStdString(probe.CalculateLine(line.toStdString()));
+}
+
+// Bold in `colour` (a result) or plain (anything else), fragment by fragment.
+bool Looks(const QTextBlock& block, bool bold, const QColor& colour = {}) {
+  for (auto it = block.begin(); !it.atEnd(); ++it) {
+    const QTextCharFormat f = it.fragment().charFormat();
+    if ((f.fontWeight() == QFont::Bold) != bold) return false;
+    if (bold ? f.foreground().color() != colour : f.hasProperty(QTextFormat::ForegroundBrush))
+      return false;
+  }
+  return true;
+}
+
+QRect Place(const QWidget* w, const QWidget* in) { return {w->mapTo(in, QPoint()), w->size()}; }
+
+}  // namespace
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+  OptionsRecord saved_;
+  std::unique_ptr<ProgramFolder> folder_;
+  std::unique_ptr<StartedWindow> window_;
+
+  ExpressionEditor& Editor() { return window_->Editor(); }
+  CalculatorDialog& Dialog() { return *window_->dialog; }
+  Keypad& Keys() { return Dialog().Keys(); }
+  void Restart(const std::function<void(OptionsRecord&)>& options = {}, CommandLine line = {}) {
+    window_.reset();
+    if (options) WriteOptionsFile(*folder_, options);
+    window_ = std::make_unique<StartedWindow>(folder_->Path(), std::move(line));
+  }
+  void StartWithUnits() {
+    WriteFile(folder_->FilePath("units.dat"),
+              "Length|Length|Длина\n+Length|m|м=1\n+Length|km|км=1000\n-Length|mile|?=1609.344\n"
+              "Temperature|Temperature|Температура\n+Temperature|°C|°C=1\n"
+              "+Temperature|°F|°F=5/9-160/9|9/5+32\n");
+    Restart();
+  }
+  // Presses a key in the editor; names the modal dialog it opened, if any.
+  QString Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {},
+                const std::function<void(QWidget*)>& look = {}) {
+    return ModalOpenedBy([&] { QTest::keyClick(&Editor(), key, modifiers); }, look);
+  }
+  static QStringList Items(const QComboBox* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+    return items;
+  }
+
+ private slots:
+  void init() {
+    saved_ = Options();
+    folder_ = std::make_unique<ProgramFolder>();
+    Restart();
+  }
+  void cleanup() {
+    window_.reset();
+    folder_.reset();
+    Options() = saved_;
+    ApplyUiLanguage(true);
+  }
+
+  // Enter evaluates the text before the caret, stepping over closing
+  // characters, moves the rest to the next line and puts the caret after
+  // the result.
+  void enterEvaluatesTheTextBeforeTheCaret() {
+    const QString longLine = QString("1+").repeated(150) + "1";  // cut at 255: 128 ones
+    const QString wideEnd = "1+1" + QString(251, ' ') + QString::fromUtf8("😀");
+    // The text, the caret (-1: the end), whether the whole line is taken
+    // (from the command line), the lines after and the caret's line.
+    using Row = std::tuple<QString, int, bool, QStringList, int>;
+    const Row rows[] = {
+        {"2+3", -1, false, {"2+3", "5", ""}, 2},
+        {"12+34", 3, false, {"12+", EngineText("12+"), "34"}, 2},
+        {"12+34", 3, true, {"12+34", "46", ""}, 2},  // from the command line
+        {"Sqrt(16)", 7, false, {"Sqrt(16)", "4", ""}, 2},
+        {"Abs(Abs(-2))", 10, false, {"Abs(Abs(-2))", "2", ""}, 2},
+        {"\"ab\"", 3, false, {"\"ab\"", EngineText("\"ab\""), ""}, 2},
+        {"#15.03.2024#", 11, false, {"#15.03.2024#", EngineText("#15.03.2024#"), ""}, 2},
+        {"", -1, false, {"", ""}, 1},
+        {"1+1\n5*5\n", 3, false, {"1+1", "2", "", "5*5", ""}, 2},
+        {longLine, -1, false, {longLine, "128", ""}, 2},
+        {wideEnd, -1, false, {wideEnd, "2", ""}, 2}};  // never half a character
+    for (const auto& [text, caret, wholeLine, lines, caretLine] : rows) {
+      SetText(Editor(), text, caret);
+      if (wholeLine) Dialog().EvaluateCurrentLine(true);
+      if (!wholeLine) QTest::keyClick(&Editor(), Qt::Key_Return);
+      QCOMPARE(Editor().Lines(), lines);
+      QCOMPARE(Editor().textCursor().blockNumber(), caretLine);
+      QCOMPARE(Editor().textCursor().positionInBlock(), 0);
+    }
+  }
+
+  void keysOfTheEditor() {
+    QSignalSpy finished(&Dialog(), &QDialog::finished);
+    using Row = std::tuple<Qt::Key, Qt::KeyboardModifiers, QString>;
+    const Row rows[] = {{Qt::Key_Return, Qt::NoModifier, "2+3\n5\n"},
+                        {Qt::Key_Enter, Qt::KeypadModifier, "2+3\n5\n"},
+                        {Qt::Key_Return, Qt::ControlModifier, "2+3\n5\n"},
+                        {Qt::Key_Return, Qt::ShiftModifier, "2+3\n"},  // a line break only
+                        {Qt::Key_Escape, Qt::NoModifier, "2+3"}};
+    for (const auto& [key, modifiers, text] : rows) {
+      SetText(Editor(), "2+3");
+      QTest::keyClick(&Editor(), key, modifiers);
+      QCOMPARE(Editor().toPlainText(), text);
+    }
+    QTest::keyClick(&Dialog(), Qt::Key_Escape);
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(Dialog().isVisible());
+  }
+
+  void theOldestLinesGoAndTheCaretKeepsItsPlace() {
+    for (auto [lineCount, evaluated] :
+         std::initializer_list<std::pair<int, int>>{{500, 499}, {500, 250}, {620, 600}}) {
+      QStringList lines;
+      for (int i = 0; i < lineCount; ++i) lines << QString("n%1").arg(i);
+      lines[evaluated] = "7*6";
+      Editor().SetWindowText(lines.join('\n'));
+      SetText(Editor(), lines.join('\n'),
+              Editor().document()->findBlockByNumber(evaluated).position() + 3);
+      QTest::keyClick(&Editor(), Qt::Key_Return);
+      const int removed = lineCount + 2 - ExpressionEditor::kMaxLines;
+      const int line = evaluated - removed;
+      QCOMPARE(Editor().LineCount(), ExpressionEditor::kMaxLines);
+      QCOMPARE(Editor().GetLineText(0), QString("n%1").arg(removed));
+      QCOMPARE(Editor().GetLineText(line + 1), QString("42"));
+      QCOMPARE(Editor().textCursor().blockNumber(), line + 2);
+    }
+  }
+
+  void resultGoesToTheClipboardWhenAsked() {
+    for (int autoClip : {1, 0}) {
+      Options().autoClip = autoClip;
+      QGuiApplication::clipboard()->setText("left alone");
+      TypeLine(Editor(), "6*7");
+      QCOMPARE(QGuiApplication::clipboard()->text(), QString(autoClip ? "42" : "left alone"));
+    }
+  }
+
+  // What a key puts in and where the caret ends; a selection is replaced
+  // or, by functions and parentheses, wrapped.
+  void keypadKeys() {
+    // The text, the selection, the key, arc mode, the text after, the caret.
+    using Row = std::tuple<QString, int, int, int, bool, QString, int>;
+    const Row rows[] = {{"12", 2, 2, kKey1 + 6, false, "127", 3},
+                        {"", 0, 0, kKey1, false, "1", 1},
+                        {"", 0, 0, kKey9, false, "9", 1},
+                        {"123", 1, 2, kKey0, false, "103", 2},
+                        {"", 0, 0, kKeyA, false, "A", 1},
+                        {"", 0, 0, kKeyA + 2, false, "C", 1},
+                        {"", 0, 0, kKeyD, false, "D", 1},
+                        {"2*7+1", 2, 5, kKeyOpen, false, "2*(7+1)", 7},
+                        {"7+1", 0, 3, kKeyClose, false, "(7+1)", 5},
+                        {"2+", 2, 2, kKeySin, false, "2+Sin()", 6},
+                        {"7+1", 0, 3, kKeySin, false, "Sin(7+1)", 8},
+                        {"", 0, 0, kKeySin, true, "ASin()", 5},
+                        {"12345", 1, 3, kKeyBack, false, "145", 1},
+                        {"12345", 3, 3, kKeyBack, false, "1245", 2},
+                        {"12", 0, 0, kKeyBack, false, "12", 0},
+                        {"2+3", 3, 3, kKeyEquals, false, "2+3\n5\n", 6},
+                        {"7+1", 0, 3, kKeyCls, false, "", 0}};
+    for (const auto& [text, start, end, key, arc, expected, caret] : rows) {
+      if (arc) Dialog().ToggleArcMode();
+      SetText(Editor(), text, start, end);
+      Keys().Key(key)->click();
+      if (arc) Dialog().ToggleArcMode();
+      QCOMPARE(Editor().toPlainText(), expected);
+      QCOMPARE(Editor().textCursor().position(), caret);
+      QVERIFY(!Editor().textCursor().hasSelection());
+      Editor().undo();  // one step
+      QCOMPARE(Editor().toPlainText(), text);
+    }
+  }
+
+  // Keys the window takes before the editor: Control+Shift+letter inserts
+  // a function, the function keys and Control+O/S open what the menus do.
+  void shortcuts() {
+    Dialog().SetFunctionChooser([] { return QString("max"); });
+    using Row = std::tuple<Qt::Key, Qt::KeyboardModifiers, bool, QString, QString>;
+    const Row rows[] = {{Qt::Key_A, kCS, false, "Abs()", ""},
+                        {Qt::Key_C, kCS, false, "Cos()", ""},
+                        {Qt::Key_C, kCS, true, "ACos()", ""},
+                        {Qt::Key_T, kCS, true, "ATan()", ""},
+                        {Qt::Key_Z, kCS, false, "", ""},  // the other letters are taken too
+                        {Qt::Key_O, kCS, false, "", ""},
+                        {Qt::Key_F5, Qt::NoModifier, false, "max()", ""},
+                        {Qt::Key_F5, Qt::AltModifier, false, "", ""},
+                        {Qt::Key_F2, Qt::NoModifier, false, "", "vr::VariablesDialog"},
+                        {Qt::Key_F9, Qt::NoModifier, false, "", "vr::PreferencesSheet"},
+                        {Qt::Key_F9, Qt::ShiftModifier, false, "", ""},
+                        {Qt::Key_O, Qt::ControlModifier, false, "", "QFileDialog"},
+                        {Qt::Key_S, Qt::ControlModifier, false, "", "QFileDialog"}};
+    for (const auto& [key, modifiers, arc, text, dialog] : rows) {
+      if (arc) Dialog().ToggleArcMode();
+      SetText(Editor(), "");
+      QCOMPARE(Press(key, modifiers), dialog);
+      if (arc) Dialog().ToggleArcMode();
+      QCOMPARE(Editor().toPlainText(), text);
+    }
+  }
+
+  void variablesDialogOpensWhereItWasLeft() {
+    for (int left : {-1, 60}) {
+      Options().varsDialogLeft = left;
+      Options().varsDialogTop = 70;
+      QPoint at;
+      Press(Qt::Key_F2, {}, [&](QWidget* dialog) { at = dialog->pos(); });
+      QCOMPARE(at == QPoint(left, 70), left != -1);
+    }
+  }
+
+  void arcAndAngleModes() {
+    RoundButton *arc = Keys().Key(kKeyArc), *rad = Keys().Key(kKeyRad);
+    QTest::keyClick(&Editor(), Qt::Key_I, kCS);
+    QVERIFY(Dialog().ArcMode() && arc->TextColour() == QColor(200, 0, 0));
+    arc->click();
+    QVERIFY(!Dialog().ArcMode() && arc->TextColour() == kBlue);
+    QAction *degrees = Dialog().MenuAction(kCmdDegrees),
+            *radians = Dialog().MenuAction(kCmdRadians);
+    degrees->trigger();
+    QVERIFY(Options().radian == 0 && rad->text() == "Deg");
+    QVERIFY(degrees->isChecked() && !radians->isChecked());
+    rad->click();
+    QVERIFY(Options().radian == 1 && rad->text() == "Rad");
+    QVERIFY(!degrees->isChecked() && radians->isChecked());
+    radians->trigger();  // the mode in force stays
+    QCOMPARE(Options().radian, 1);
+    Restart([](OptionsRecord& o) { o.radian = 0; });
+    QCOMPARE(Keys().Key(kKeyRad)->text(), QString("Deg"));
+    QVERIFY(Dialog().MenuAction(kCmdDegrees)->isChecked());
+  }
+
+  // The base menu sets the option, the key's caption and colour and the
+  // display of the next result; the options file's base shows at start.
+  void numberBase() {
+    using Row = std::tuple<int, int, QString, QColor, QString, QString>;
+    const Row rows[] = {{kCmdHexadecimal, 1, "Hex", kRed, "255s", "ff"},
+                        {kCmdOctal, 2, "Oct", kRed, "8s", "10"},
+                        {kCmdBinary, 3, "Bin", kRed, "5s", "101"},
+                        {kCmdDecimal, 0, "DEC", kBlue, "5s", "5"}};
+    for (const auto& [command, base, caption, colour, line, shown] : rows) {
+      Dialog().MenuAction(command)->trigger();
+      QCOMPARE(Options().numberBase, base);
+      QCOMPARE(Keys().Key(kKeyBase)->text(), caption);
+      QCOMPARE(Keys().Key(kKeyBase)->TextColour(), colour);
+      QCOMPARE(Dialog().CalculateLine(line), shown);
+    }
+    for (int base : {2, 7}) {
+      Restart([&](OptionsRecord& o) { o.numberBase = base; });
+      QCOMPARE(Keys().Key(kKeyBase)->text(), QString(base == 2 ? "Oct" : "DEC"));
+      QCOMPARE(Keys().Key(kKeyBase)->TextColour(), base == 2 ? kRed : kBlue);
+    }
+  }
+
+  // The label colours of the options, taken when the key areas repaint
+  // (all the preferences ask for); the fixed colours stay.
+  void keyColoursFollowTheOptions() {
+    Options().digitColor = 0x000000FF;      // red
+    Options().functionColor = 0x0000FF00;   // green
+    Options().operationColor = 0x00FF0000;  // blue
+    Options().buttonHighlight = 0x00102030;
+    QVERIFY(QTest::qWaitForWindowExposed(&Dialog()));
+    Dialog().SideKeyArea()->repaint();
+    Dialog().TopKeyArea()->repaint();
+    const std::pair<int, QColor> colours[] = {{kKey0, Qt::red},
+                                              {kKey1, Qt::red},
+                                              {kKeyTan, Qt::green},
+                                              {kKeyPower, Qt::blue},
+                                              {kKeyPi, QColor(0, 100, 0)},
+                                              {kKeySemicolon, QColor(0, 90, 180)},
+                                              {kKeyBack, kRed},
+                                              {kKeyArc, kBlue}};
+    for (auto [id, colour] : colours) QCOMPARE(Keys().Key(id)->TextColour(), colour);
+    for (int id : Keys().KeyIds())
+      QCOMPARE(Keys().Key(id)->HoverColour(), QColor(0x30, 0x20, 0x10));
+  }
+
+  // The editor takes what the window gains; the keys keep their size, the
+  // block beside the editor on its right, top-aligned, the rows above it.
+  void layout() {
+    CalculatorDialog& d = Dialog();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    const QFontMetrics fm(Editor().font());
+    QVERIFY(Editor().width() >= 44 * fm.averageCharWidth());
+    QVERIFY(Editor().height() >= 18 * fm.lineSpacing());
+    QCOMPARE(d.minimumSize(), d.size());
+    const QRect editor = Place(&Editor(), &d), top = Place(d.TopKeyArea(), &d),
+                side = Place(d.SideKeyArea(), &d);
+    QVERIFY(top.bottom() < editor.top() && top.left() == editor.left());
+    QVERIFY(editor.right() < side.left() && side.top() == editor.top());
+    d.resize(d.size() + QSize(200, 100));
+    QTRY_COMPARE(Editor().size(), editor.size() + QSize(200, 100));
+    QCOMPARE(Place(d.SideKeyArea(), &d), side.translated(200, 0));
+    QCOMPARE(Place(d.TopKeyArea(), &d).topLeft(), top.topLeft());
+
+    // The keys in their rows and columns, each wide enough for its caption.
+    auto at = [&](int id) { return Place(Keys().Key(id), &d); };
+    const QRect a = at(kKeyA);
+    const int gap = at(kKeyA + 1).left() - a.right() - 1;
+    const QRect rad = at(kKeyRad);
+    using Row = std::tuple<int, int, int, QRect>;  // key, row, column, first key of the block
+    const Row rows[] = {{kKeyHexF, 0, 4, a},   {kKeyBack, 1, 4, a},   {kKey7, 2, 0, a},
+                        {kKeyOpen, 2, 4, a},   {kKey0, 5, 0, a},      {kKeySemicolon, 5, 4, a},
+                        {kKeyConv, 6, 1, a},   {kKeyEquals, 6, 2, a}, {kKeyNumberE, 0, 7, rad},
+                        {kKeyBase, 1, 0, rad}, {kKeyCls, 1, 7, rad}};
+    for (const auto& [id, row, column, first] : rows)
+      QCOMPARE(at(id).topLeft(), first.topLeft() + QPoint(column * (first.width() + gap),
+                                                          row * (first.height() + gap)));
+    QCOMPARE(at(kKeyEquals).right(), at(kKeySemicolon).right());
+    QVERIFY(at(kKeyCls).bottom() <= Place(d.TopKeyArea(), &d).bottom());
+    const QFontMetrics keyFont(Keys().Key(kKeyA)->font());
+    for (int id : Keys().KeyIds()) {
+      const RoundButton* key = Keys().Key(id);
+      QVERIFY2(
+          key->width() > keyFont.horizontalAdvance(key->text()) && key->height() > keyFont.height(),
+          qPrintable(key->text()));
+    }
+  }
+
+  // F6, "Conv" and the menu switch the mode: the unit lists with their
+  // labels take the place of the top rows, and every line is converted.
+  void unitMode() {
+    StartWithUnits();
+    QComboBox *types = Keys().UnitTypeList(), *from = Keys().FromList(), *to = Keys().ToList();
+    QAction* menuItem = Dialog().MenuAction(kCmdUnitMode);
+    from->addItems({"a", "b"});
+    from->setCurrentIndex(1);
+    QTest::keyClick(&Editor(), Qt::Key_F3);  // nothing outside the mode
+    QTest::keyClick(&Editor(), Qt::Key_F6, Qt::ShiftModifier);
+    QVERIFY(!Dialog().UnitMode() && from->currentIndex() == 1);
+    Keys().Key(kKeyConv)->click();
+    QVERIFY(Dialog().UnitMode() && menuItem->isChecked());
+    for (int id : {kKeyRad, kKeyCls, kKeyFunctions, kKeyConv}) QVERIFY(Keys().Key(id)->isHidden());
+    for (int id : {kKeySwap, kKeySI, kKey7}) QVERIFY(!Keys().Key(id)->isHidden());
+    QCOMPARE(Items(types), (QStringList{"Length", "Temperature"}));
+    // "mile" has no Russian name but is offered in English.
+    QCOMPARE(Items(from), (QStringList{"m", "km", "mile"}));
+    QVERIFY(from->currentIndex() == 0 && to->currentIndex() == 0);
+    QVERIFY(QTest::qWaitForWindowExposed(&Dialog()));
+    auto label = [&](const char* text) {
+      for (QLabel* l : Dialog().findChildren<QLabel*>())
+        if (l->text() == text) return Place(l, &Dialog());
+      return QRect();
+    };
+    const QRect type = Place(types, &Dialog()), a = Place(from, &Dialog()),
+                b = Place(to, &Dialog());
+    QVERIFY(label("Unit type:").right() < type.left() && type.bottom() < a.top());
+    QVERIFY(label("From:").right() < a.left() && a.right() < label("To:").left());
+    QVERIFY(label("To:").right() < b.left() && label("To:").width() * 2 < b.width());
+    QVERIFY(type.left() == a.left() && type.right() == b.right() && a.width() == b.width());
+    QCOMPARE(a.top(), b.top());
+
+    // F3 and "<->" exchange the units, F4 and "SI" pick the first.
+    from->setCurrentIndex(2);
+    QTest::keyClick(&Editor(), Qt::Key_F3);
+    QVERIFY(from->currentIndex() == 0 && to->currentIndex() == 2);
+    QTest::keyClick(&Editor(), Qt::Key_F4);
+    QCOMPARE(to->currentIndex(), 0);
+    to->setCurrentIndex(1);
+    Keys().Key(kKeySI)->click();
+    QCOMPARE(to->currentIndex(), 0);
+    to->setCurrentIndex(-1);  // without a selection nothing is exchanged
+    from->setCurrentIndex(1);
+    Keys().Key(kKeySwap)->click();
+    QVERIFY(from->currentIndex() == 1 && to->currentIndex() == -1);
+    QCOMPARE(Editor().toPlainText(), QString());
+
+    // The type, the units from and to, swapped or not, a line and its result.
+    using Row = std::tuple<int, int, int, bool, QString, QString>;
+    const Row rows[] = {{0, 1, 0, false, "1+2", "3000"},
+                        {0, 2, 1, false, "1", "1.609344"},
+                        {1, 1, 0, true, "5", "41"},
+                        {0, 1, 1, false, "2+3", "5"}};
+    for (const auto& [type, a, b, swap, line, result] : rows) {
+      types->setCurrentIndex(type);
+      Dialog().OnUnitTypeChanged();  // refills both lists from their first entries
+      QVERIFY(from->currentIndex() == 0 && to->currentIndex() == 0 && to->count() == from->count());
+      from->setCurrentIndex(a);
+      to->setCurrentIndex(b);
+      if (swap) Keys().Key(kKeySwap)->click();
+      SetText(Editor(), line);
+      QTest::keyClick(&Editor(), Qt::Key_Return);
+      QCOMPARE(Editor().Lines(), (QStringList{line, result, ""}));
+    }
+    QCOMPARE(Items(to), (QStringList{"m", "km", "mile"}));
+    types->setCurrentIndex(1);
+    QTest::keyClick(&Editor(), Qt::Key_F6);
+    QVERIFY(!Dialog().UnitMode() && !menuItem->isChecked());
+    QVERIFY(!Keys().Key(kKeyRad)->isHidden() && Keys().Key(kKeySI)->isHidden());
+    menuItem->trigger();  // on again from the first type
+    QVERIFY(Dialog().UnitMode() && types->currentIndex() == 0 && from->currentText() == "m");
+  }
+
+  void openingAFile() {
+    const QString path = folder_->FilePath("expr.txt");
+    // A single operand is taken for a result and not evaluated.
+    using Row = std::tuple<QByteArray, bool, QString>;
+    const Row rows[] = {{"1+1\n2\n", true, "1+1\n2\n2\n"},
+                        {"1+1\n2\n", false, "1+1\n2\n"},
+                        {"\r\n1+2\r\n", true, "\n1+2\n3\n"},
+                        {"2*3", true, "2*3\n6\n"}};
+    for (const auto& [file, showResults, window] : rows) {
+      Options().showScriptResult = showResults ? 1 : 0;
+      WriteFile(path, file);
+      SetText(Editor(), "old text");
+      QVERIFY(Dialog().LoadScriptFile(path));
+      QCOMPARE(Editor().toPlainText(), window);
+    }
+    QVERIFY(!Dialog().LoadScriptFile(folder_->FilePath("none.txt")));
+    QCOMPARE(Editor().toPlainText(), QString());
+  }
+
+  void savingAFile() {
+    // The typed 5 is a single operand too and goes with the results.
+    SetText(Editor(), "1+1\n2\n\n5\nx=5");
+    const QString path = folder_->FilePath("out.txt");
+    for (int keep : {0, 1}) {
+      Options().saveResults = keep;
+      QVERIFY(Dialog().SaveScriptFile(path));
+      QCOMPARE(ReadFile(path), QByteArray(keep ? "1+1\n2\n\n5\nx=5\n" : "1+1\n\nx=5\n"));
+    }
+    QVERIFY(!Dialog().SaveScriptFile(folder_->FilePath("no/such/folder.txt")));
+  }
+
+  // Russian saves everything and starts the program again; English while
+  // in English only rebuilds the tips; English from Russian switches now.
+  void language() {
+    QStringList restarts;
+    Dialog().SetRestarter([&](const std::filesystem::path& folder) {
+      restarts << QString::fromStdString(folder.string());
+      return true;
+    });
+    Keys().Key(kKeyConv)->setToolTip(QString());
+    Dialog().MenuAction(kCmdEnglish)->trigger();
+    QCOMPARE(Keys().Key(kKeyConv)->toolTip(), QString("Unit converter"));
+    QVERIFY(Dialog().MenuAction(kCmdEnglish)->isChecked());
+    QVERIFY(!Dialog().MenuAction(kCmdRussian)->isChecked() && restarts.isEmpty());
+    QSignalSpy finished(&Dialog(), &QDialog::finished);
+    Dialog().MenuAction(kCmdRussian)->trigger();
+    QCOMPARE(restarts, QStringList{QString::fromStdString(folder_->Path().string())});
+    QVERIFY(window_->messages.size() == 1 && finished.count() == 1);
+
+    Restart();
+    QCOMPARE(Dialog().windowTitle(), QString("Калькулятор VadadeRivo"));
+    QCOMPARE(Dialog().MenuBar()->actions().first()->text(), QString("&Файл"));
+    QVERIFY(Dialog().MenuAction(kCmdRussian)->isChecked());
+    Dialog().MenuAction(kCmdEnglish)->trigger();
+    QVERIFY(Dialog().windowTitle() == "VadadeRivo" && Options().english == 1);
+    QVERIFY(Dialog().MenuAction(kCmdEnglish)->isChecked() && Dialog().isVisible());
+  }
+
+  // The chosen name goes in as a function; the list remembers its place.
+  void functionsList() {
+    QString answer = "sqrt";
+    Dialog().SetFunctionChooser([&] { return answer; });
+    SetText(Editor(), "");
+    Keys().Key(kKeyFunctions)->click();
+    answer.clear();  // cancelled
+    Dialog().MenuAction(kCmdFunctions)->trigger();
+    QCOMPARE(Editor().toPlainText(), QString("sqrt()"));
+    QCOMPARE(Editor().textCursor().position(), 5);
+    {
+      FunctionsDialog shown;  // the description takes what the name leaves
+      shown.show();
+      shown.resize(400, 300);
+      QCOMPARE(shown.List()->columnWidth(0), 100);
+      QCOMPARE(shown.List()->columnWidth(1), shown.List()->viewport()->width() - 120);
+    }
+    Options().functionsDialog = {};
+    {
+      FunctionsDialog dialog;
+      QTreeWidget* list = dialog.List();
+      QCOMPARE(list->topLevelItemCount(), int(FunctionCatalogue().size()));
+      QVERIFY(!list->topLevelItem(0)->text(1).isEmpty());  // with its description
+      QCOMPARE(list->currentItem(), list->topLevelItem(0));
+      list->setCurrentItem(list->topLevelItem(3));
+      dialog.Choose();
+      QCOMPARE(dialog.ChosenName(), list->topLevelItem(3)->text(0));
+      list->clearSelection();
+      dialog.Choose();
+      QCOMPARE(dialog.ChosenName(), QString());
+      dialog.move(40, 50);
+    }
+    QCOMPARE(FunctionsDialog().pos(), QPoint(40, 50));
+  }
+
+  // ----------------------------------------------------- start-up and exit
+
+  void commandLine() {
+    using Row = std::tuple<QStringList, QString, bool>;
+    const Row rows[] = {{{"2", "+", "2"}, "2 + 2", false},
+                        {{"5-3"}, "5-3", false},
+                        {{"-min"}, "", true},
+                        {{"-minimal"}, "", false},
+                        {{"2+2", "-min"}, "2+2 -min", true}};
+    for (const auto& [arguments, expression, minimized] : rows) {
+      const CommandLine parsed = ParseCommandLine(arguments);
+      QCOMPARE(parsed.expression, expression);
+      QCOMPARE(parsed.startMinimized, minimized);
+    }
+    Restart({}, ParseCommandLine({"-min"}));  // no notification area offscreen
+    QVERIFY(Dialog().isMinimized() && !Dialog().InTray());
+  }
+
+  void textAndVariablesSurviveARestart() {
+    TypeLine(Editor(), "a=5");
+    TypeLine(Editor(), "b=a*2");
+    Dialog().Exit();
+    Restart();
+    QCOMPARE(Editor().Lines(), (QStringList{"a=5", "5", "b=a*2", "10", ""}));
+    TypeLine(Editor(), "a+b");
+    QCOMPARE(Editor().GetLineText(5), QString("15"));
+    Restart({}, ParseCommandLine({"2+2"}));  // replaces the saved text
+    QCOMPARE(Editor().Lines(), (QStringList{"2+2", "4", ""}));
+  }
+
+  void failedSaveKeepsTheWindowOpenAndTheOldFileWhole() {
+    TypeLine(Editor(), "1+1");
+    Dialog().Exit();
+    const QString optionsFile = folder_->FilePath("options.xml");
+    const QByteArray before = ReadFile(optionsFile);
+    QVERIFY(!before.isEmpty());
+    Restart();
+    TypeLine(Editor(), "7*7");
+    // A folder where the new file must be written first makes the save fail.
+    QVERIFY(QDir().mkpath(folder_->FilePath("options.xml.tmp/blocked")));
+    QSignalSpy finished(&Dialog(), &QDialog::finished);
+    window_->closeAnyway = false;
+    Dialog().Exit();
+    QVERIFY(window_->messages.size() == 1 && finished.count() == 0 && Dialog().isVisible());
+    window_->closeAnyway = true;
+    Dialog().Exit();
+    QVERIFY(finished.count() == 1 && ReadFile(optionsFile) == before);
+
+    window_.reset();
+    QDir(folder_->FilePath("options.xml.tmp")).removeRecursively();
+    WriteOptionsFile(*folder_, [](OptionsRecord& o) { o.precision = 7; });
+    const QByteArray written = ReadFile(optionsFile);
+    { CalculatorDialog neverStarted(folder_->Path(), {}); }
+    QCOMPARE(ReadFile(optionsFile), written);
+  }
+
+  // A saved place is taken again unless it is off every screen; a saved
+  // size only with its place.
+  void windowPlacement() {
+    const QSize normal = Dialog().size();
+    // The saved place and size, whether the place is taken, the size shown.
+    using Row = std::tuple<QRect, bool, QSize>;
+    const Row rows[] = {
+        {{30, 40, 640, 480}, true, {640, 480}},   {{-1, 40, 640, 480}, true, {640, 480}},
+        {{30, -1, 640, 480}, true, {640, 480}},   {{30, 40, -1, -1}, true, normal},
+        {{30, 40, 640, -1}, true, normal},        {{-1, -1, 640, 480}, false, normal},
+        {{-5000, -5000, 640, 480}, false, normal}};
+    for (const auto& [saved, moved, size] : rows) {
+      Restart([&, saved = saved](OptionsRecord& o) {
+        o.mainWindow = {saved.top(), saved.left(), saved.width(), saved.height()};
+      });
+      QCOMPARE(Dialog().size(), size);
+      QCOMPARE(Dialog().pos() == saved.topLeft(), moved);
+    }
+    Dialog().resize(700, 500);
+    Dialog().move(20, 30);
+    Restart();
+    QCOMPARE(QRect(Dialog().pos(), Dialog().size()), QRect(20, 30, 700, 500));
+  }
+
+  void closeButton() {
+    using Row = std::tuple<int, int, bool>;  // closeMinimize, minToTray, closes
+    const Row rows[] = {{0, 0, true}, {0, 1, true}, {1, 0, false}, {1, 1, false}};
+    for (const auto& [closeMinimize, minToTray, closes] : rows) {
+      Restart();
+      Options().closeMinimize = closeMinimize;
+      Options().minToTray = minToTray;
+      QSignalSpy finished(&Dialog(), &QDialog::finished);
+      Dialog().close();
+      QCOMPARE(finished.count(), closes ? 1 : 0);
+      if (closes) continue;
+      QVERIFY(Dialog().isMinimized());
+      Dialog().Exit();  // Exit always ends the program
+      QCOMPARE(finished.count(), 1);
+    }
+  }
+
+  void hotKeyThatCannotBeHadIsReported() {
+    QVERIFY(window_->messages.isEmpty());
+    Restart([](OptionsRecord& o) {
+      o.hotKeyKey = 65;  // Control+Alt+A
+      o.hotKeyModifiers = 6;
+    });
+    QCOMPARE(window_->messages.size(), 1);
+  }
+
+  void editorLooksAsTheOptionsSay() {
+    for (auto [fontSize, points] : std::initializer_list<std::pair<int, int>>{
+             {0, 9}, {1, 10}, {3, 12}, {5, 16}, {6, 16}, {-1, 16}}) {
+      Options().fontSize = static_cast<std::int16_t>(fontSize);
+      Options().backColor = 0x00F0E0D0;
+      Dialog().ApplyEditorAppearance();
+      QCOMPARE(Editor().font().pointSize(), points);
+      QCOMPARE(Editor().palette().color(QPalette::Base), QColor(0xD0, 0xE0, 0xF0));
+    }
+    for (int onTop : {1, 0}) {
+      Options().stayOnTop = onTop;
+      Dialog().ApplyStayOnTop();
+      QCOMPARE(Dialog().windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop == 1);
+      QVERIFY(Dialog().isVisible());
+    }
+  }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
