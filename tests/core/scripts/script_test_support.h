@@ -17,6 +17,7 @@
 #include "scripts/script_file.h"
 #include "scripts/script_function_runner.h"
 #include "settings/options_record.h"
+#include "transcript.h"
 #include "values/value_text.h"
 
 namespace vr::testing {
@@ -61,47 +62,32 @@ inline std::filesystem::path Write(const TempFolder& folder, const std::string& 
   return folder / name;
 }
 
-// Runs a file of calls in the form of the transcripts: "> " a line, then
-// what is shown (what Write statements wrote, then the result). A blank line
-// starts a new session, "@limits D S" one with a call depth of D and S
-// statements per call from a line; `prepare` loads each one's functions.
+// Runs a file of calls in the form of transcript.h. A blank line starts a
+// new session, "@limits D S" one with a call depth of D and S statements per
+// call from a line; `prepare` loads each one's functions.
 inline void ExpectCalls(const std::filesystem::path& file,
                         const std::function<void(ScriptSession&)>& prepare) {
-  std::istringstream calls(ReadBytes(file));
   std::unique_ptr<ScriptSession> session;
   const auto start = [&](ScriptRunLimits limits) {
     session.reset();  // its guards go before the next one's begin
     session = std::make_unique<ScriptSession>(limits);
     prepare(*session);
   };
-  std::string where;
-  std::vector<std::string> expected;
-  const auto check = [&] {
-    if (!where.empty()) {
-      EXPECT_EQ(session->output.lines, expected) << file.filename() << ": " << where;
-    }
-    where.clear();
-    expected.clear();
-    session->output.lines.clear();
-  };
   start({});
-  for (std::string line; std::getline(calls, line);) {
-    if (line.starts_with("//")) continue;
-    if (line.starts_with("> ")) {
-      check();
-      where = line;
-      session->output.lines.push_back(session->Eval(line.substr(2)));
-    } else if (line.empty() || line.starts_with("@limits ")) {
-      check();
-      ScriptRunLimits limits;
-      if (!line.empty())
-        std::istringstream(line.substr(8)) >> limits.maxCallDepth >> limits.maxStatements;
-      start(limits);
+  for (const TranscriptEntry& entry : ReadTranscript(file)) {
+    if (entry.kind == TranscriptEntry::Kind::kLine) {
+      session->output.lines.clear();
+      session->output.lines.push_back(session->Eval(entry.text));
+      ExpectShown(entry, session->output.lines);
+    } else if (entry.kind == TranscriptEntry::Kind::kBlank) {
+      start({});
     } else {
-      expected.push_back(line);
+      ScriptRunLimits limits;
+      ASSERT_TRUE(entry.text.starts_with("@limits ")) << entry.where << ": unknown directive";
+      std::istringstream(entry.text.substr(8)) >> limits.maxCallDepth >> limits.maxStatements;
+      start(limits);
     }
   }
-  check();
 }
 
 inline std::filesystem::path ResourceFolder() {
