@@ -20,10 +20,19 @@ TEST(ControlAnchors, ControlsFollowTheEdgesTheyAreAnchoredTo) {
       {8, {110, 20, 210, 40}},   // kept at the right
       {2 | 1, {10, 20, 110, 40}}, {0, {10, 20, 110, 40}},
   };
-  for (const Row& r : rows) {
-    ControlAnchors anchors;
-    anchors.Add(1, r.flags, control, client);
-    EXPECT_EQ(ControlAnchors::Place(anchors.Entries()[0], control, grown), r.placed) << r.flags;
+  // The same layout with the client area away from the origin moves as a whole.
+  const auto moved = [](AnchorRect r, int dx, int dy) {
+    return AnchorRect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+  };
+  for (const int shift : {0, 7}) {
+    for (const Row& r : rows) {
+      ControlAnchors anchors;
+      anchors.Add(1, r.flags, moved(control, shift, 2 * shift), moved(client, shift, 2 * shift));
+      EXPECT_EQ(ControlAnchors::Place(anchors.Entries()[0], moved(control, shift, 2 * shift),
+                                      moved(grown, shift, 2 * shift)),
+                moved(r.placed, shift, 2 * shift))
+          << r.flags << " shifted by " << shift;
+    }
   }
 }
 

@@ -87,6 +87,7 @@ TEST(DecodeFileText, ByteOrderMarksAndCodePages) {
       {"\xCF\xF0\xE8\xE2\xE5\xF2", "Привет"},
       // Windows-1251: both ends of the table and of the run of letters.
       {"\x80\xBF\xC0\xDF\xE0\xFF", "ЂїАЯая"},
+      {"a\x80", "aЂ"},  // 0x80 on its own is no UTF-8
   };
   for (const Case& c : cases) EXPECT_EQ(DecodeFileText(c.bytes), c.text) << c.bytes;
 }
