@@ -3,6 +3,7 @@
 // start-up to exit.
 
 #include "gui/controls/round_button.h"
+#include "gui/window/about_box.h"
 #include "gui/window/command_line.h"
 #include "gui/window/functions_dialog.h"
 #include "gui/window/keypad.h"
@@ -116,6 +117,12 @@ class WindowTest : public QObject {
       QCOMPARE(Editor().textCursor().blockNumber(), caretLine);
       QCOMPARE(Editor().textCursor().positionInBlock(), 0);
     }
+    // The result stands out, bold in the highlight colour (blue unless the
+    // options say otherwise); its line stays plain.
+    SetText(Editor(), "2+3", -1);
+    QTest::keyClick(&Editor(), Qt::Key_Return);
+    QVERIFY(Looks(Editor().document()->findBlockByNumber(0), false));
+    QVERIFY(Looks(Editor().document()->findBlockByNumber(1), true, kBlue));
   }
 
   void keysOfTheEditor() {
@@ -281,12 +288,27 @@ class WindowTest : public QObject {
 
   // The label colours of the options, taken when the key areas repaint
   // (all the preferences ask for); the fixed colours stay.
+  // The about box carries the program's icon, half as big again as a message
+  // box's, beside its version line.
+  void aboutBox() {
+    AboutBox box(std::filesystem::temp_directory_path());
+    const int messageIcon = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
+    bool iconShown = false, versionShown = false;
+    for (const QLabel* label : box.findChildren<QLabel*>()) {
+      const QPixmap pixmap = label->pixmap();
+      if (!pixmap.isNull()) iconShown = pixmap.width() >= messageIcon * 3 / 2;
+      versionShown = versionShown || label->text().startsWith("VadadeRivo Version");
+    }
+    QVERIFY(iconShown && versionShown);
+  }
+
+  // Options changed while the window is up reach the keys at their next paint.
   void keyColoursFollowTheOptions() {
+    QVERIFY(QTest::qWaitForWindowExposed(&Dialog()));
     Options().digitColor = 0x000000FF;      // red
     Options().functionColor = 0x0000FF00;   // green
     Options().operationColor = 0x00FF0000;  // blue
     Options().buttonHighlight = 0x00102030;
-    QVERIFY(QTest::qWaitForWindowExposed(&Dialog()));
     Dialog().SideKeyArea()->repaint();
     Dialog().TopKeyArea()->repaint();
     const std::pair<int, QColor> colours[] = {{kKey0, Qt::red},
