@@ -550,7 +550,6 @@ std::int32_t XmlDocument::AddElement(std::int32_t parent, std::int32_t after, st
 }
 
 bool XmlDocument::AppendElement(std::string_view name, std::string_view data) {
-  if (parent_ == 0 && elements_[0].firstChild != 0) return false;
   const std::int32_t index = AddElement(parent_, current_, name, data);
   if (index == 0) return false;
   current_ = index;
