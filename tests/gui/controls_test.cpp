@@ -349,6 +349,13 @@ class ControlsTest : public QObject {
       QCOMPARE(int(VirtualKeyFromQtKey(qtKey)), vk);
     }
     QVERIFY(named > 60);
+    // The hot key is grabbed on the first key code whose map entry lists the
+    // keysym, in whichever column; key codes count from the map's first.
+    const std::uint32_t map[] = {0x31, 0x21, 0x61, 0x41, 0x62, 0x42, 0x61, 0xE1};
+    const std::pair<std::uint32_t, int> lookups[] = {{0x31, 8}, {0x41, 9}, {0x61, 9}, {0x42, 10},
+                                                     {0xE1, 11}, {0x7A, 0}};
+    for (auto [keysym, keycode] : lookups)
+      QCOMPARE(int(KeycodeListingKeysym(map, 4, 2, 8, keysym)), keycode);
     const std::pair<int, Qt::KeyboardModifiers> chords[] = {
         {1, Qt::ShiftModifier},
         {6, Qt::ControlModifier | Qt::AltModifier},

@@ -30,15 +30,8 @@ xcb_keycode_t KeycodeForKeysym(xcb_connection_t* conn, xcb_keysym_t keysym) {
       conn, xcb_get_keyboard_mapping(conn, setup->min_keycode, static_cast<std::uint8_t>(count)),
       nullptr);
   if (reply == nullptr) return 0;
-  const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(reply);
-  const int perKeycode = reply->keysyms_per_keycode;
-  xcb_keycode_t found = 0;
-  for (int k = 0; k < count && found == 0; ++k)
-    for (int j = 0; j < perKeycode; ++j)
-      if (syms[k * perKeycode + j] == keysym) {
-        found = static_cast<xcb_keycode_t>(first + k);
-        break;
-      }
+  const xcb_keycode_t found = KeycodeListingKeysym(xcb_get_keyboard_mapping_keysyms(reply), count,
+                                                   reply->keysyms_per_keycode, first, keysym);
   std::free(reply);
   return found;
 }

@@ -122,4 +122,12 @@ std::uint32_t KeysymFromVirtualKey(std::uint16_t virtualKey) {
   return row != nullptr ? row->keysym : 0;
 }
 
+std::uint8_t KeycodeListingKeysym(const std::uint32_t* keysyms, int count, int perKeycode,
+                                  int firstKeycode, std::uint32_t keysym) {
+  for (int k = 0; k < count; ++k)
+    for (int j = 0; j < perKeycode; ++j)
+      if (keysyms[k * perKeycode + j] == keysym) return static_cast<std::uint8_t>(firstKeycode + k);
+  return 0;
+}
+
 }  // namespace vr

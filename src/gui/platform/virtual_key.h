@@ -27,4 +27,10 @@ Qt::KeyboardModifiers QtModifiersFromHotKey(std::uint16_t flags);
 // the keyboard map lists them first); 0 when there is none.
 std::uint32_t KeysymFromVirtualKey(std::uint16_t virtualKey);
 
+// The first key code whose entry in an X11 keyboard map lists `keysym`; 0
+// for none. The map holds `perKeycode` keysyms for each of `count` key codes
+// from `firstKeycode` on, as the server sends it.
+std::uint8_t KeycodeListingKeysym(const std::uint32_t* keysyms, int count, int perKeycode,
+                                  int firstKeycode, std::uint32_t keysym);
+
 }  // namespace vr
