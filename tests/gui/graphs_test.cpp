@@ -158,9 +158,8 @@ class GraphsTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(polar));
     polar->move(40, 50);
     polar->resize(420, 330);
-    QTest::qWait(20);
     const GraphGeometry& kept = Options().graphPolar;
-    QCOMPARE(QRect(kept.left, kept.top, kept.width, kept.height), QRect(40, 50, 420, 330));
+    QTRY_COMPARE(QRect(kept.left, kept.top, kept.width, kept.height), QRect(40, 50, 420, 330));
     polar->close();
     Type("graphpolar(fi)");
     QVERIFY(polar->isVisible());
