@@ -66,7 +66,7 @@ class ControlsTest : public QObject {
              {3, down, true, true, 11},   {35, down, true, true, m},   {35, down, true, false, a},
              {35, down, false, false, 0}, {12, up, true, true, 4},     {4, up, true, true, a},
              {4, up, false, true, m},     {4, up, false, false, 39},   {7, right, true, true, 8},
-             {39, right, true, true, m},  {9, left, true, true, 8},    {16, left, true, true, 15},
+             {39, right, true, true, m},  {9, left, true, true, 8},    {8, left, true, true, 7},    {16, left, true, true, 15},
              {0, left, true, true, a},    {0, left, false, false, 39}, {a, down, true, true, 0},
              {a, up, true, true, m},      {a, up, true, false, 39},    {m, down, true, true, a},
              {m, right, false, true, 0},  {m, up, true, true, 39}}) {

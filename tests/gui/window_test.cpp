@@ -231,6 +231,16 @@ class WindowTest : public QObject {
       if (arc) Dialog().ToggleArcMode();
       QCOMPARE(Editor().toPlainText(), text);
     }
+    // Ctrl+O opens a script file, Ctrl+S saves the window's text as one.
+    using Mode = std::pair<Qt::Key, QFileDialog::AcceptMode>;
+    for (auto [key, mode] : {Mode{Qt::Key_O, QFileDialog::AcceptOpen},
+                             Mode{Qt::Key_S, QFileDialog::AcceptSave}}) {
+      std::optional<QFileDialog::AcceptMode> seen;
+      Press(key, Qt::ControlModifier, [&](QWidget* dialog) {
+        if (auto* files = qobject_cast<QFileDialog*>(dialog)) seen = files->acceptMode();
+      });
+      QCOMPARE(seen, std::optional(mode));
+    }
   }
 
   void variablesDialogOpensWhereItWasLeft() {
