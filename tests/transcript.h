@@ -17,7 +17,18 @@
 #include <string>
 #include <vector>
 
+#include "engine/output_sink.h"
+
 namespace vr::testing {
+
+// What the window gets besides results, line by line: what Write statements
+// wrote, and "<cleared>" for cls.
+class RecordingSink : public OutputSink {
+ public:
+  void WriteLine(std::string_view text) override { lines.emplace_back(text); }
+  void ClearWindow() override { lines.emplace_back("<cleared>"); }
+  std::vector<std::string> lines;
+};
 
 struct TranscriptEntry {
   enum class Kind { kLine, kDirective, kBlank };

@@ -22,13 +22,6 @@
 
 namespace vr::testing {
 
-class RecordingSink : public OutputSink {
- public:
-  void WriteLine(std::string_view text) override { lines.emplace_back(text); }
-  void ClearWindow() override {}
-  std::vector<std::string> lines;
-};
-
 // An engine wired to the operations and to a runner over a private statement
 // list, in the English UI with the default number pattern.
 class ScriptSession {

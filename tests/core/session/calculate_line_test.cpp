@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -10,17 +12,10 @@
 #include "session/calculator_session.h"
 #include "settings/options_file.h"
 #include "settings/options_record.h"
+#include "transcript.h"
 
 namespace vr {
 namespace {
-
-class RecordingSink : public OutputSink {
- public:
-  void WriteLine(std::string_view text) override { written.emplace_back(text); }
-  void ClearWindow() override { ++clears; }
-  std::vector<std::string> written;
-  int clears = 0;
-};
 
 struct Row {
   std::string line;
@@ -32,14 +27,15 @@ class CalculateLineTest : public ::testing::Test {
  protected:
   void ExpectRows(const std::vector<Row>& rows) {
     for (const Row& row : rows) {
-      const int before = sink.clears;
+      sink.lines.clear();
       EXPECT_EQ(session.CalculateLine(row.line), row.shown) << "line: " << row.line;
-      EXPECT_EQ(sink.clears - before, row.clears) << "line: " << row.line;
+      EXPECT_EQ(std::count(sink.lines.begin(), sink.lines.end(), "<cleared>"), row.clears)
+          << "line: " << row.line;
     }
   }
 
   ScopedOptions options;
-  RecordingSink sink;
+  testing::RecordingSink sink;
   CalculatorSession session{&sink};
 };
 

@@ -24,18 +24,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TranscriptSink : public OutputSink {
- public:
-  void WriteLine(std::string_view text) override { shown.emplace_back(text); }
-  void ClearWindow() override { shown.emplace_back("<cleared>"); }
-  std::vector<std::string> shown;
-};
-
 class Transcript : public ::testing::TestWithParam<fs::path> {};
 
 TEST_P(Transcript, ShowsWhatIsWritten) {
   ScopedOptions options;
-  TranscriptSink sink;
+  testing::RecordingSink sink;
   CalculatorSession session(&sink);
   int evaluated = 0;
   for (const testing::TranscriptEntry& entry : testing::ReadTranscript(GetParam())) {
@@ -48,10 +41,10 @@ TEST_P(Transcript, ShowsWhatIsWritten) {
           << entry.where << ": no such setting";
       options->RebuildNumberFormat();
     } else if (entry.kind == testing::TranscriptEntry::Kind::kLine) {
-      sink.shown.clear();
+      sink.lines.clear();
       const std::string result = session.CalculateLine(entry.text);
-      if (!result.empty()) sink.shown.push_back(result);
-      testing::ExpectShown(entry, sink.shown);
+      if (!result.empty()) sink.lines.push_back(result);
+      testing::ExpectShown(entry, sink.lines);
       ++evaluated;
     }
   }
