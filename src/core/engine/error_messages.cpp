@@ -101,6 +101,20 @@ constexpr std::array<Message, kLastErrorCode> kMessages{{
      "В заданном интервале корень не найден"},  // 41
     {"Invalid character in a number",
      "Число не соответствует системе счисления"},  // 42
+    {"String is too long",
+     "Строка слишком длинная"},  // 43
+    {"Not enough memory",
+     "Недостаточно памяти"},  // 44
+    {"Interrupted",
+     "Вычисление прервано"},  // 45
+    {"Line is too long: at most 255 characters",
+     "Строка слишком длинная: не более 255 символов"},  // 46
+    {"Result is not a number",
+     "Результат не является числом"},  // 47
+    {"Result is infinite",
+     "Результат бесконечен"},  // 48
+    {"Time limit reached",
+     "Превышено время вычисления"},  // 49
 }};
 
 }  // namespace

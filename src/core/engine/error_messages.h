@@ -11,7 +11,7 @@ namespace vr {
 std::string& ErrorName();
 
 // The message of a code in the UI language ("English" setting), with the
-// error name filled in; "OK" for 0 and for codes outside 1..42.
+// error name filled in; "OK" for 0 and for codes outside 1..kLastErrorCode.
 std::string GetErrorText(int code);
 
 }  // namespace vr

@@ -4,7 +4,7 @@
 
 namespace vr {
 
-// 0 is success; 1 to 42 index the bilingual message table. Every routine of
+// 0 is success; 1 to 49 index the bilingual message table. Every routine of
 // the engine, the operations and the scripts returns one; nothing throws.
 enum ErrorCode : std::int32_t {
   kOk = 0,
@@ -50,8 +50,17 @@ enum ErrorCode : std::int32_t {
   kEndIfNotFound = 40,
   kRootNotFound = 41,
   kInvalidDigit = 42,
+  // Our own limits and the results that cannot be shown as numbers: reaching
+  // any of them is said in words, never shown as a silent or blank result.
+  kStringTooLong = 43,
+  kOutOfMemory = 44,
+  kInterrupted = 45,
+  kLineTooLong = 46,
+  kResultNotANumber = 47,
+  kResultInfinite = 48,
+  kTimeLimitReached = 49,
 };
 
-constexpr int kLastErrorCode = 42;
+constexpr int kLastErrorCode = 49;
 
 }  // namespace vr

@@ -268,7 +268,7 @@ TEST(ErrorMessagesTest, CodesOutsideTheTableAndNamesWithPercent) {
   ScopedOptions options;
   for (int english : {0, 1}) {
     options->english = english;
-    for (int code : {0, 43, -1}) EXPECT_EQ(GetErrorText(code), "OK") << code;
+    for (int code : {0, kLastErrorCode + 1, -1}) EXPECT_EQ(GetErrorText(code), "OK") << code;
   }
   options->english = 1;
   EXPECT_EQ(GetErrorText(kInvalidExpression32), "Invalid expression");
