@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "engine/expression_engine.h"
+#include "engine/interruption.h"
 #include "engine/value_stack.h"
 #include "scripts/block_search.h"
 #include "units/text_field.h"
@@ -143,6 +144,7 @@ ErrorCode ScriptFunctionRunner::RunStatements(const ScriptStatementList& list, i
     // Running off the end of the list means the function was never closed.
     if (pc < 0 || pc >= list.Count()) return kEndFuncNotFound;
     if (statementsLeft_-- <= 0) return kEndFuncNotFound;
+    if (const ErrorCode stop = CheckInterrupt(); stop != kOk) return stop;
     const ScriptStatement& statement = list[pc];
 
     StatementType type = statement.type;

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "engine/error_messages.h"
+#include "engine/interruption.h"
 #include "graphs/graph2d_model.h"
 #include "graphs/graph_command.h"
 #include "graphs/graph_command_target.h"
@@ -153,6 +154,7 @@ void CalculatorSession::StartUp(const std::filesystem::path& programFolder, std:
 
 std::string CalculatorSession::CalculateLine(std::string_view rawLine) {
   std::string_view line = Trim(rawLine);
+  BeginInterruptibleWork();
 
   if (std::optional<std::string> shown = impl_->TryGraphCommand(Utf8ToUpper(line))) {
     return *shown;
