@@ -293,7 +293,7 @@ class SettingsTest : public QObject {
   }
 
   // OK reaches the live options and the options file; Cancel reaches
-  // nothing, not even after "Reset to default"; Apply stays.
+  // nothing, not even after "Reset to default"; the sheet has no Apply.
   void openPreferencesOkAndCancel() {
     ScopedOptions options;
     ProgramFolder folder;
@@ -322,13 +322,11 @@ class SettingsTest : public QObject {
     QVERIFY(ReadFile(folder.FilePath("options.xml")).contains("<BackColor>65535</BackColor>"));
 
     WhenSheetOpens(dialog, [](PreferencesSheet& sheet) {
-      Control<QCheckBox>(sheet, "autoClip")->setChecked(true);
-      sheet.Buttons()->button(QDialogButtonBox::Apply)->click();
-      Control<QCheckBox>(sheet, "saveResults")->setChecked(true);
+      QVERIFY(sheet.Buttons()->button(QDialogButtonBox::Apply) == nullptr);
+      QCOMPARE(sheet.Buttons()->buttons().size(), 2);
       sheet.reject();
     });
     OpenPreferences(dialog);
-    QVERIFY(Options().autoClip == 1 && Options().saveResults == before.saveResults);
   }
 
   // ------------------------------------------------------------ variables

@@ -367,13 +367,17 @@ class WindowTest : public QObject {
                                                           row * (first.height() + gap)));
     QCOMPARE(at(kKeyEquals).right(), at(kKeySemicolon).right());
     QVERIFY(at(kKeyCls).bottom() <= Place(d.TopKeyArea(), &d).bottom());
-    const QFontMetrics keyFont(Keys().Key(kKeyA)->font());
     for (int id : Keys().KeyIds()) {
       const RoundButton* key = Keys().Key(id);
+      const QFontMetrics keyFont(key->font());
       QVERIFY2(
           key->width() > keyFont.horizontalAdvance(key->text()) && key->height() > keyFont.height(),
           qPrintable(key->text()));
+      QCOMPARE(key->font().bold(), (id >= kKey1 && id <= kKey0) || id == kKeyFunctions);
     }
+    const QFont serif = Keys().Key(kKeyFunctions)->font();
+    QCOMPARE(serif.styleHint(), QFont::Serif);
+    QVERIFY(QFontMetrics(serif).height() <= 24 && QFontMetrics(serif).height() >= 20);
   }
 
   // F6, "Conv" and the menu switch the mode: the unit lists with their

@@ -33,17 +33,12 @@ PreferencesSheet::PreferencesSheet(OptionsRecord& working, QWidget* parent) : QD
     if (index >= 0) visited_[static_cast<std::size_t>(index)] = true;
   });
 
-  buttons_ = new QDialogButtonBox(
-      QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
+  // No Apply: OK applies and saves, Cancel leaves everything as it was.
+  buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons_->button(QDialogButtonBox::Ok)->setText(UiText("OK", "OK"));
   buttons_->button(QDialogButtonBox::Cancel)->setText(UiText("Cancel", "Отмена"));
-  buttons_->button(QDialogButtonBox::Apply)->setText(UiText("&Apply", "&Применить"));
   connect(buttons_, &QDialogButtonBox::accepted, this, &PreferencesSheet::accept);
   connect(buttons_, &QDialogButtonBox::rejected, this, &PreferencesSheet::reject);
-  connect(buttons_->button(QDialogButtonBox::Apply), &QPushButton::clicked, this, [this] {
-    StoreVisited();
-    emit applied();
-  });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_);
@@ -83,12 +78,8 @@ void CommitPreferences(CalculatorDialog& dialog, const OptionsRecord& working,
 void OpenPreferences(CalculatorDialog& dialog) {
   dialog.UnregisterHotKey();
   OptionsRecord working = Options();
-  OptionsRecord before = Options();
+  const OptionsRecord before = Options();
   PreferencesSheet sheet(working, &dialog);
-  QObject::connect(&sheet, &PreferencesSheet::applied, &sheet, [&] {
-    CommitPreferences(dialog, working, before);
-    before = Options();
-  });
   if (sheet.exec() == QDialog::Accepted) CommitPreferences(dialog, working, before);
   dialog.RegisterHotKey(false);
 }

@@ -26,10 +26,6 @@ class PreferencesSheet : public QDialog {
   QTabWidget* Tabs() const { return tabs_; }
   QDialogButtonBox* Buttons() const { return buttons_; }
 
- signals:
-  // Apply was pressed; the working copy holds the pages' values.
-  void applied();
-
  public slots:
   void accept() override;
 

@@ -130,6 +130,21 @@ KeyInsertion InsertionOfKey(int id, bool arcMode) {
   }
 }
 
+namespace {
+
+QFont FunctionsKeyFont() {
+  constexpr int kCellHeight = 24;
+  QFont font(QStringLiteral("Times New Roman"));
+  font.setStyleHint(QFont::Serif);
+  font.setBold(true);
+  int pixels = kCellHeight;
+  font.setPixelSize(pixels);
+  while (pixels > 8 && QFontMetrics(font).height() > kCellHeight) font.setPixelSize(--pixels);
+  return font;
+}
+
+}  // namespace
+
 Keypad::Keypad(QWidget* topArea, QWidget* sideArea) : QObject(topArea) {
   // Key sizes follow the font, so the keypad keeps its proportions on
   // screens of any density.
@@ -203,6 +218,13 @@ Keypad::Keypad(QWidget* topArea, QWidget* sideArea) : QObject(topArea) {
     keys_[id]->SetTextColour(kPunctuation);
   keys_[kKeyBack]->SetTextColour(kRed170);
   keys_[kKeyBase]->SetTextColour(kBlue200);
+
+  // The digits stand out in bold; "F" is a bold serif capital whose whole
+  // cell (ascent, descent and leading) is 24 pixels high.
+  QFont digitFont = topArea->font();
+  digitFont.setBold(true);
+  for (int id = kKey1; id <= kKey0; ++id) keys_[id]->setFont(digitFont);
+  keys_[kKeyFunctions]->setFont(FunctionsKeyFont());
 
   ShowUnitControls(false);
   Retranslate();
