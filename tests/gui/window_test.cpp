@@ -523,6 +523,18 @@ class WindowTest : public QObject {
     QCOMPARE(Editor().toPlainText(), QString("sqrt()"));
     QCOMPARE(Editor().textCursor().position(), 5);
     {
+      // It opens wide enough to read every description whole.
+      FunctionsDialog opened;
+      opened.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&opened));
+      const QTreeWidget* list = opened.List();
+      for (int i = 0; i < list->topLevelItemCount(); ++i)
+        QVERIFY2(list->fontMetrics().horizontalAdvance(list->topLevelItem(i)->text(1)) <
+                     list->columnWidth(1),
+                 qPrintable(list->topLevelItem(i)->text(1)));
+      QVERIFY(opened.height() > 300);
+    }
+    {
       FunctionsDialog shown;  // the description takes what the name leaves
       shown.show();
       shown.resize(400, 300);

@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -33,6 +35,7 @@ FunctionsDialog::FunctionsDialog(QWidget* parent) : QDialog(parent) {
   list_->setAllColumnsShowFocus(true);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->header()->setStretchLastSection(false);
+  list_->viewport()->installEventFilter(this);
   for (const FunctionDescription& row : FunctionCatalogue()) {
     auto* item = new QTreeWidgetItem(list_);
     item->setText(0, FromUtf8(row.name));
@@ -53,6 +56,8 @@ FunctionsDialog::FunctionsDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(list_);
   layout->addWidget(buttons);
 
+  resize(ReadableSize());
+
   const WindowRect& r = Options().functionsDialog;
   if (r.left != -1 && r.top != -1) move(r.left, r.top);
   list_->setFocus();
@@ -66,16 +71,40 @@ FunctionsDialog::~FunctionsDialog() {
   r.height = height();
 }
 
+QSize FunctionsDialog::ReadableSize() const {
+  // Wide enough that the longest description is read whole, as tall as
+  // about twenty rows; never more than the screen.
+  const QFontMetrics fm(list_->font());
+  int widest = fm.horizontalAdvance(list_->headerItem()->text(1));
+  for (int i = 0; i < list_->topLevelItemCount(); ++i)
+    widest = qMax(widest, fm.horizontalAdvance(list_->topLevelItem(i)->text(1)));
+  const QMargins margins = layout()->contentsMargins();
+  const int chrome = margins.left() + margins.right() + 2 * list_->frameWidth() +
+                     list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  // The description column gets the viewport's width less 120 pixels; a
+  // little more keeps the last letters clear of the item's own padding.
+  QSize size(widest + 120 + 2 * fm.averageCharWidth() + chrome,
+             20 * (fm.height() + 4) + list_->header()->sizeHint().height() +
+                 layout()->itemAt(1)->sizeHint().height() + margins.top() + margins.bottom());
+  if (const QScreen* screen = this->screen())
+    size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+  return size.expandedTo(minimumSize());
+}
+
 void FunctionsDialog::Choose() {
   const QTreeWidgetItem* item = list_->currentItem();
   chosen_ = (item != nullptr && item->isSelected()) ? item->text(0) : QString();
   accept();
 }
 
-void FunctionsDialog::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  list_->setColumnWidth(0, kNameColumnWidth);
-  list_->setColumnWidth(1, qMax(40, list_->viewport()->width() - 120));
+bool FunctionsDialog::eventFilter(QObject* watched, QEvent* event) {
+  // The columns follow the list's client area, which settles only when the
+  // layout has run and changes when a scroll bar comes or goes.
+  if (watched == list_->viewport() && event->type() == QEvent::Resize) {
+    list_->setColumnWidth(0, kNameColumnWidth);
+    list_->setColumnWidth(1, qMax(40, list_->viewport()->width() - 120));
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 QString ChooseFunction(QWidget* parent) {

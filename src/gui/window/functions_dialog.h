@@ -25,9 +25,11 @@ class FunctionsDialog : public QDialog {
   void Choose();
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QSize ReadableSize() const;
+
   QTreeWidget* list_ = nullptr;
   QString chosen_;
 };
