@@ -76,7 +76,7 @@ class SettingsTest : public QObject {
         OptionsRecord working;
         for (const auto& other : kCheckFields) working.*other.second = 1 - value;
         working.*field = value;
-        // "start minimized" can only be on together with "start with Windows".
+        // "start minimized" can only be on together with starting with the session.
         if (field == &R::startMinimized) working.autoStart = 1;
         PreferencesSheet sheet(working);
         QCOMPARE(Control<QCheckBox>(sheet, name)->isChecked(), value != 0);

@@ -93,7 +93,8 @@ void GeneralPage::Store() {
 
 StartExitPage::StartExitPage(OptionsRecord& working, QWidget* parent)
     : PreferencePage(working, parent) {
-  autoStart_ = Check("autoStart", "start with Windows", "запускать вместе с Windows",
+  autoStart_ = Check("autoStart", "start when the desktop session starts",
+                     "запускать при входе в систему",
                      working.autoStart, this);
   // Starting minimised means nothing without starting with the session.
   startMinimized_ = Check("startMinimized", "start minimized", "запускать свернутым",
