@@ -76,6 +76,10 @@ Close without saving, or keep the window open and copy what you need?</source>
         <translation>Функции пользователя...</translation>
     </message>
     <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Остановить</translation>
+    </message>
+    <message>
         <source>&amp;Unit conversion mode</source>
         <translation>Режим &amp;конвертации единиц</translation>
     </message>

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "command_line.h"
+#include "line_interrupt.h"
 #include "line_reader.h"
 #include "engine/output_sink.h"
 #include "session/calculator_session.h"
@@ -49,20 +50,31 @@ int main(int argc, char** argv) {
   const std::filesystem::path folder =
       cl->programFolder ? std::filesystem::path(*cl->programFolder)
                         : vr::ProgramFolder();
-  session.StartUp(folder, std::cerr, [&] {
-    for (const auto& [key, value] : cl->settings) {
-      vr::SetOptionByElementName(vr::Options(), key, value);
-    }
-  });
+  {
+    // A start-up script line can run long too.
+    const vr::cli::LineInterrupt interruptible;
+    session.StartUp(folder, std::cerr, [&] {
+      for (const auto& [key, value] : cl->settings) {
+        vr::SetOptionByElementName(vr::Options(), key, value);
+      }
+    });
+  }
+
+  // Ctrl+C stops only the line it falls into; at any other time it ends
+  // the program.
+  const auto calculate = [&session](const std::string& line) {
+    const vr::cli::LineInterrupt interruptible;
+    return session.CalculateLine(line);
+  };
 
   if (!cl->lines.empty()) {
-    for (const std::string& line : cl->lines) std::cout << session.CalculateLine(line) << '\n';
+    for (const std::string& line : cl->lines) std::cout << calculate(line) << '\n';
     return 0;
   }
 
   vr::cli::LineReader reader;
   while (std::optional<std::string> line = reader.Next()) {
-    std::cout << session.CalculateLine(*line) << '\n';
+    std::cout << calculate(*line) << '\n';
     if (reader.Interactive()) std::cout.flush();
   }
   return 0;

@@ -7,6 +7,7 @@
 #include "gui/window/command_line.h"
 #include "gui/window/functions_dialog.h"
 #include "gui/window/keypad.h"
+#include "gui/window/line_runner.h"
 #include "gui/window/menu_commands.h"
 #include "gui/window/ui_language.h"
 #include "gui_test_support.h"
@@ -88,12 +89,75 @@ class WindowTest : public QObject {
     ApplyUiLanguage(true);
   }
 
+  // A long line leaves the window alive: timers fire, typing is held back,
+  // the commands but Stop are off, and Esc or Stop ends the line with
+  // "Interrupted" as its result. Closing waits for the line, then closes.
+  void longLinesCanBeStopped() {
+    WriteFile(folder_->FilePath("spin.usc"),
+              "func spin(a)\nagain:\nintegral('sqrt(x)';0;1;0)\ngoto again\nendfunc\n");
+    Restart();
+    Dialog().show();
+    const std::function<void()> stops[] = {
+        [&] { QTest::keyClick(&Editor(), Qt::Key_Escape); },
+        [&] { Dialog().MenuAction(kCmdStop)->trigger(); },
+    };
+    for (const auto& stop : stops) {
+      SetText(Editor(), "spin(1)");
+      bool fired = false;
+      QTimer::singleShot(LineRunner::kBusyAfterMs + 100, &Dialog(), [&] {
+        fired = Dialog().Runner().Busy();
+        QVERIFY(Dialog().MenuAction(kCmdStop)->isEnabled());
+        QVERIFY(!Dialog().MenuAction(kCmdPreferences)->isEnabled());
+        QTest::keyClicks(&Editor(), "9");
+        QTest::keyClick(&Editor(), Qt::Key_Return);  // no second line meanwhile
+        stop();
+      });
+      QTest::keyClick(&Editor(), Qt::Key_Return);
+      QVERIFY(fired);
+      QCOMPARE(Editor().Lines(), QStringList({"spin(1)", "Interrupted", ""}));
+      QVERIFY(!Dialog().MenuAction(kCmdStop)->isEnabled());
+      QVERIFY(Dialog().MenuAction(kCmdPreferences)->isEnabled());
+    }
+
+    SetText(Editor(), "spin(1)");
+    bool openWhileRunning = false;
+    QTimer::singleShot(LineRunner::kBusyAfterMs, &Dialog(), [&] {
+      Dialog().close();
+      openWhileRunning = Dialog().isVisible();
+    });
+    QTest::keyClick(&Editor(), Qt::Key_Return);
+    QVERIFY(openWhileRunning);
+    QCOMPARE(Editor().Lines(), QStringList({"spin(1)", "Interrupted", ""}));
+    QTRY_VERIFY(!Dialog().isVisible());
+  }
+
+  // A start-up script that runs long shows the window while it runs; Esc
+  // stops its line and start-up goes on.
+  void longStartUpScriptsShowTheWindowFirst() {
+    WriteFile(folder_->FilePath("spin.usc"),
+              "func spin(a)\nagain:\nintegral('sqrt(x)';0;1;0)\ngoto again\nendfunc\n");
+    WriteFile(folder_->FilePath("startup.usc"), "spin(1)\nseen=5\n");
+    bool shownWhileRunning = false;
+    QTimer::singleShot(LineRunner::kBusyAfterMs + 100, [&] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<CalculatorDialog*>(w) == nullptr || !w->isVisible()) continue;
+        shownWhileRunning = true;
+        QTest::keyClick(w, Qt::Key_Escape);
+      }
+    });
+    window_.reset();
+    window_ = std::make_unique<StartedWindow>(folder_->Path());
+    QVERIFY(shownWhileRunning);
+    TypeLine(Editor(), "seen");
+    QCOMPARE(Editor().Lines().at(1), QString("5"));
+  }
+
   // Enter evaluates the text before the caret, stepping over closing
   // characters, moves the rest to the next line and puts the caret after
   // the result.
   void enterEvaluatesTheTextBeforeTheCaret() {
-    const QString longLine = QString("1+").repeated(150) + "1";  // cut at 255: 128 ones
-    const QString wideEnd = "1+1" + QString(251, ' ') + QString::fromUtf8("😀");
+    const QString fullLine = QString("1+").repeated(127) + "1";  // 255 characters
+    const QString longLine = fullLine + " ";
     // The text, the caret (-1: the end), whether the whole line is taken
     // (from the command line), the lines after and the caret's line.
     using Row = std::tuple<QString, int, bool, QStringList, int>;
@@ -107,8 +171,8 @@ class WindowTest : public QObject {
         {"#15.03.2024#", 11, false, {"#15.03.2024#", EngineText("#15.03.2024#"), ""}, 2},
         {"", -1, false, {"", ""}, 1},
         {"1+1\n5*5\n", 3, false, {"1+1", "2", "", "5*5", ""}, 2},
-        {longLine, -1, false, {longLine, "128", ""}, 2},
-        {wideEnd, -1, false, {wideEnd, "2", ""}, 2}};  // never half a character
+        {fullLine, -1, false, {fullLine, "128", ""}, 2},
+        {longLine, -1, false, {longLine, "Line is too long: at most 255 characters", ""}, 2}};
     for (const auto& [text, caret, wholeLine, lines, caretLine] : rows) {
       SetText(Editor(), text, caret);
       if (wholeLine) Dialog().EvaluateCurrentLine(true);

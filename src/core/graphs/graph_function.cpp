@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/interruption.h"
 #include "values/utf8_text.h"
 #include "values/value_conversion.h"
 
@@ -47,6 +48,9 @@ bool GraphFunction::Prepare(std::string_view text) {
 
 GraphSample GraphFunction::Evaluate() {
   if (!parsed_) return {};
+  // A picture of many thousand points may be asked for inside a line that
+  // is being stopped; the remaining points are then left out.
+  if (CheckInterrupt() != kOk) return {};
   Value result;
   if (engine_.EvaluatePostfix(result) != kOk) return {};
   if (result.kind == ValueKind::Complex) return {0.0, true};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/expression_engine.h"
+#include "engine/interruption.h"
 #include "scripts/script_file.h"
 #include "units/text_file.h"
 #include "values/utf8_text.h"
@@ -53,6 +54,7 @@ void EvaluateStartupText(ExpressionEngine& engine, std::string_view text) {
     line = TrimWhiteSpace(line);
     if (line.empty()) continue;
     Value ignored;
+    const InterruptibleLine work;  // each line may be stopped or run out of time alone
     engine.EvaluateLine(line, ignored);
   }
   engine.outputWindow = window;

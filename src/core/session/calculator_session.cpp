@@ -48,6 +48,19 @@ int DisplayRadix(int numberBase) {
   }
 }
 
+// The line buffer of the expression window holds this many characters; a
+// longer line is refused rather than cut, so that nothing the user did not
+// see evaluated is taken for the whole line.
+constexpr std::size_t kLineCapacity = 255;
+
+bool LongerThanCapacity(std::string_view line) {
+  std::size_t count = 0;
+  for (std::size_t pos = 0; pos < line.size(); pos += Utf8CharLength(line, pos)) {
+    if (++count > kLineCapacity) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 struct CalculatorSession::Impl {
@@ -153,8 +166,9 @@ void CalculatorSession::StartUp(const std::filesystem::path& programFolder, std:
 }
 
 std::string CalculatorSession::CalculateLine(std::string_view rawLine) {
+  if (LongerThanCapacity(rawLine)) return GetErrorText(kLineTooLong);
   std::string_view line = Trim(rawLine);
-  BeginInterruptibleWork();
+  const InterruptibleLine work;
 
   if (std::optional<std::string> shown = impl_->TryGraphCommand(Utf8ToUpper(line))) {
     return *shown;
@@ -179,6 +193,10 @@ std::string CalculatorSession::CalculateLine(std::string_view rawLine) {
   if (const ErrorCode code = engine.EvaluateLine(line, v); code != kOk) {
     return GetErrorText(code);
   }
+  // Some steps swallow the errors of what they evaluate (a Write, a
+  // function's return, a golden-section search); a line stopped inside one
+  // of them must still not show a result.
+  if (const ErrorCode stop = CheckInterrupt(); stop != kOk) return GetErrorText(stop);
   // An equation with several roots leaves its last result apart from the
   // one returned; the list of roots is shown instead.
   if (!ValuesEqual(engine.lastResult, v)) return engine.solutionsText;

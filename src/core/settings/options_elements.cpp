@@ -102,6 +102,8 @@ const OptionElement kElements[] = {
     Scalar<&R::digitColor>("DigitColor", ElementRule::Colour),
     Scalar<&R::operationColor>("OperationColor", ElementRule::Colour),
     Scalar<&R::functionColor>("FunctionColor", ElementRule::Colour),
+    // Last, so that files written before it existed read as they always did.
+    Scalar<&R::timeLimit>("TimeLimit", ElementRule::Number),
 };
 
 }  // namespace

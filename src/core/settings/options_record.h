@@ -61,6 +61,8 @@ struct OptionsRecord {
   std::int32_t startMinimized = 0;
   std::int32_t closeMinimize = 0;
   std::int32_t autoClip = 0;
+  // Seconds one line may run before it is stopped; 0: as long as it takes.
+  std::int32_t timeLimit = 0;
 
   // Rebuilds numberFormat from format and precision (a precision outside
   // 0..15 is taken as 15).

@@ -68,6 +68,21 @@ GeneralPage::GeneralPage(OptionsRecord& working, QWidget* parent)
   hotKeyRow->addWidget(hotKeyLabel);
   hotKeyRow->addWidget(hotKey_, 1);
 
+  // A line that runs longer is stopped with "Time limit reached".
+  auto* timeLimitLabel = new QLabel(
+      UiText("time limit for one line, seconds (0: none)",
+             "предельное время вычисления строки, секунд (0: без предела)"),
+      this);
+  timeLimit_ = new QSpinBox(this);
+  timeLimit_->setObjectName(QStringLiteral("timeLimit"));
+  timeLimit_->setRange(0, 24 * 60 * 60);
+  timeLimit_->setValue(std::max(working.timeLimit, 0));
+  timeLimitLabel->setBuddy(timeLimit_);
+  auto* timeLimitRow = new QHBoxLayout;
+  timeLimitRow->addWidget(timeLimitLabel);
+  timeLimitRow->addWidget(timeLimit_);
+  timeLimitRow->addStretch(1);
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(results);
   layout->addSpacing(4);
@@ -75,6 +90,7 @@ GeneralPage::GeneralPage(OptionsRecord& working, QWidget* parent)
   layout->addWidget(minToTray_);
   layout->addLayout(hotKeyRow);
   layout->addWidget(autoClip_);
+  layout->addLayout(timeLimitRow);
   layout->addStretch(1);
 }
 
@@ -85,6 +101,11 @@ void GeneralPage::Store() {
   working_.stayOnTop = Flag(stayOnTop_);
   working_.minToTray = Flag(minToTray_);
   working_.autoClip = Flag(autoClip_);
+  // Untouched, a time limit the options file set beyond the box's range
+  // stays as it was.
+  if (timeLimit_->value() != std::clamp(working_.timeLimit, 0, timeLimit_->maximum())) {
+    working_.timeLimit = timeLimit_->value();
+  }
   working_.hotKeyKey = hotKey_->VirtualKey();
   working_.hotKeyModifiers = hotKey_->Modifiers();
 }

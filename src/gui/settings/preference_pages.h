@@ -47,6 +47,7 @@ class GeneralPage : public PreferencePage {
   QCheckBox* minToTray_;
   HotKeyEdit* hotKey_;
   QCheckBox* autoClip_;
+  QSpinBox* timeLimit_;
 };
 
 // Starting with the desktop session, closing, and what is kept at exit.

@@ -24,6 +24,7 @@
 #include "gui/window/expression_editor.h"
 #include "gui/window/keypad.h"
 #include "gui/window/line_flow.h"
+#include "gui/window/line_runner.h"
 #include "gui/window/ui_language.h"
 #include "gui/window/window_options.h"
 #include "session/calculator_session.h"
@@ -78,6 +79,9 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
   // options while shown, so the save at exit records them.
   new GraphWindows(*session_, this);
   flow_->SetLineRewriter([this](const QString& line) { return ConvertLineForUnits(line); });
+  runner_ = new LineRunner(this, menuBar_);
+  flow_->SetRunner(runner_);
+  connect(runner_, &LineRunner::busyChanged, this, &CalculatorDialog::SetCommandsBusy);
 
   tray_ = new TrayPresence(this);
   connect(tray_, &TrayPresence::restoreRequested, this, &CalculatorDialog::BringBack);
@@ -136,7 +140,17 @@ void CalculatorDialog::StartUp() {
   startedUp_ = true;
   editor_->clear();
   std::ostringstream report;
-  session_->StartUp(programFolder_, report, [this] { AfterOptionsLoaded(); });
+  // A start-up script that runs long must not keep the window away: once it
+  // is slow the window shows, placed and coloured, and takes Esc and close.
+  const QMetaObject::Connection early = connect(runner_, &LineRunner::slow, this, [this] {
+    if (commandLine_.startMinimized || isVisible()) return;
+    ApplyEditorAppearance();
+    ApplyKeyColors();
+    show();
+  });
+  runner_->Run(
+      [&] { session_->StartUp(programFolder_, report, [this] { AfterOptionsLoaded(); }); });
+  disconnect(early);
   // Problems with the program's files do not stop it; they are told on the
   // terminal for whoever looks.
   std::istringstream lines(report.str());

@@ -22,6 +22,7 @@ class ExpressionEditor;
 class GlobalHotKey;
 class Keypad;
 class LineFlow;
+class LineRunner;
 class TrayPresence;
 
 // The program's one main window: the expression window with the keypad
@@ -118,6 +119,10 @@ class CalculatorDialog : public QDialog {
   ExpressionEditor* Editor() const { return editor_; }
   CalculatorSession& Session() const { return *session_; }
   LineFlow& Flow() const { return *flow_; }
+  // Runs the lines; while one runs, only Stop (and Esc) and closing act.
+  LineRunner& Runner() const { return *runner_; }
+  // The menu command Stop: ends the running line.
+  void StopLine();
   const std::filesystem::path& ProgramFolder() const { return programFolder_; }
   // The areas the keypad fills: the two rows above the editor and the block
   // beside it. Hidden while empty.
@@ -160,6 +165,9 @@ class CalculatorDialog : public QDialog {
   void Retranslate();
   void RetranslateMenu();
   void UpdateMenuMarks();
+  // While a line runs every command but Stop and Exit is disabled: each of
+  // them would use the session or the settings the line is using.
+  void SetCommandsBusy(bool busy);
   void FillUnitTypeList();
   void ShowBaseMenu();
   // Control+Shift with a letter: the function shortcuts. True when consumed.
@@ -194,6 +202,8 @@ class CalculatorDialog : public QDialog {
 
   std::unique_ptr<CalculatorSession> session_;
   std::unique_ptr<LineFlow> flow_;
+  LineRunner* runner_ = nullptr;
+  std::vector<QPointer<QAction>> disabledWhileBusy_;
   TrayPresence* tray_ = nullptr;
   GlobalHotKey* hotKey_ = nullptr;
   std::vector<QPointer<QWidget>> hiddenWithMe_;

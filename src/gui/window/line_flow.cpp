@@ -5,8 +5,10 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <limits>
 
 #include "gui/window/expression_editor.h"
+#include "gui/window/line_runner.h"
 #include "session/calculator_session.h"
 #include "settings/options_record.h"
 
@@ -34,10 +36,20 @@ LineFlow::LineFlow(ExpressionEditor& editor, CalculatorSession& session)
 
 QString LineFlow::CalculateLine(const QString& line) {
   session_.SetOutput(&output_);
-  return QString::fromStdString(session_.CalculateLine(line.toStdString()));
+  std::string shown;
+  const auto calculate = [&] { shown = session_.CalculateLine(line.toStdString()); };
+  if (runner_ == nullptr) {
+    calculate();
+  } else if (!runner_->Run(calculate)) {
+    return {};  // a line is running already
+  }
+  return QString::fromStdString(shown);
 }
 
 void LineFlow::EvaluateCurrentLine(bool moveToLineEnd) {
+  // One line at a time: the window lets nothing start a second one while a
+  // line runs, and this keeps it so for any other caller.
+  if (runner_ != nullptr && runner_->Busy()) return;
   session_.SetOutput(&output_);
   QTextDocument* doc = editor_.document();
   QTextCursor cursor = editor_.textCursor();
@@ -56,7 +68,9 @@ void LineFlow::EvaluateCurrentLine(bool moveToLineEnd) {
   cursor.endEditBlock();
   editor_.setTextCursor(cursor);
 
-  QString text = editor_.GetLineText(line);
+  // The whole line: the session refuses one longer than the line buffer
+  // rather than evaluating a part the user did not mean.
+  QString text = editor_.GetLineText(line, std::numeric_limits<int>::max());
   if (rewriter_) text = rewriter_(text);
   const QString result = CalculateLine(text);
 

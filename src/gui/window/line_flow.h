@@ -9,6 +9,7 @@ namespace vr {
 
 class CalculatorSession;
 class ExpressionEditor;
+class LineRunner;
 
 // The road from Enter to the result line: which text of the expression
 // window is evaluated, where the result goes and how it looks.
@@ -33,6 +34,10 @@ class LineFlow {
 
   OutputSink& Output() { return output_; }
 
+  // Lines then run through `runner`, which keeps the window alive while
+  // they take long; without one they run plainly.
+  void SetRunner(LineRunner* runner) { runner_ = runner; }
+
  private:
   void TrimToMaxLines();
 
@@ -40,6 +45,7 @@ class LineFlow {
   CalculatorSession& session_;
   EditorOutput output_;
   std::function<QString(const QString&)> rewriter_;
+  LineRunner* runner_ = nullptr;
 };
 
 // Puts plain text on the clipboard; false when there is no clipboard.

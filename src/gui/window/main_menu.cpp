@@ -12,6 +12,7 @@
 #include "gui/window/calculator_dialog.h"
 #include "gui/window/expression_editor.h"
 #include "gui/window/keypad.h"
+#include "gui/window/line_runner.h"
 #include "gui/window/menu_commands.h"
 #include "gui/window/ui_language.h"
 #include "settings/options_record.h"
@@ -59,6 +60,9 @@ void CalculatorDialog::BuildMenu() {
   add(toolsMenu_, kCmdVariables, QKeySequence(Qt::Key_F2), &CalculatorDialog::OpenVariables);
   add(toolsMenu_, kCmdFunctions, QKeySequence(Qt::Key_F5), &CalculatorDialog::ShowFunctionsList);
   add(toolsMenu_, kCmdUserFunctions, QKeySequence(), &CalculatorDialog::OpenLoadedFunctions);
+  toolsMenu_->addSeparator();
+  // Esc is shown but handled while the line runs, where no shortcut works.
+  add(toolsMenu_, kCmdStop, QKeySequence(), &CalculatorDialog::StopLine)->setEnabled(false);
 #ifndef VR_HAVE_PREFERENCES
   commands_[kCmdPreferences]->setEnabled(false);
 #endif
@@ -126,6 +130,7 @@ void CalculatorDialog::RetranslateMenu() {
       {kCmdVariables, tr("&Variables...")},
       {kCmdFunctions, tr("&Functions...")},
       {kCmdUserFunctions, tr("User-defined functions...")},
+      {kCmdStop, tr("&Stop") + QStringLiteral("\tEsc")},
       {kCmdEnglish, QStringLiteral("&English")},
       {kCmdRussian, QStringLiteral("&Русский")},
       {kCmdUnitMode, tr("&Unit conversion mode")},
@@ -151,6 +156,24 @@ void CalculatorDialog::UpdateMenuMarks() {
   commands_[kCmdRussian]->setChecked(o.english == 0);
   commands_[kCmdUnitMode]->setChecked(o.unitMode != 0);
 }
+
+void CalculatorDialog::SetCommandsBusy(bool busy) {
+  if (busy) {
+    for (const auto& [command, action] : commands_) {
+      if (command == kCmdStop || command == kCmdExit || !action->isEnabled()) continue;
+      action->setEnabled(false);
+      disabledWhileBusy_.emplace_back(action);
+    }
+  } else {
+    for (const QPointer<QAction>& action : disabledWhileBusy_) {
+      if (action) action->setEnabled(true);
+    }
+    disabledWhileBusy_.clear();
+  }
+  commands_[kCmdStop]->setEnabled(busy);
+}
+
+void CalculatorDialog::StopLine() { runner_->Stop(); }
 
 QAction* CalculatorDialog::MenuAction(int command) const {
   const auto it = commands_.find(command);

@@ -32,6 +32,8 @@ enum MenuCommand : int {
   // Keys without a menu item of their own.
   kCmdSwapUnits = 40001,
   kCmdInternationalUnit = 40002,
+  // Stops the running line (Esc does the same).
+  kCmdStop = 40003,
 };
 
 }  // namespace vr

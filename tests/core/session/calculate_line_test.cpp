@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/interruption.h"
 #include "engine/output_sink.h"
 #include "session/calculator_session.h"
 #include "settings/options_file.h"
@@ -70,6 +72,45 @@ TEST_F(CalculateLineTest, StartUpBuildsTheNumberPatternAfterOverrides) {
   CalculatorSession again{&sink};
   again.StartUp(folder, report);
   EXPECT_NE(report.str().find("(the defaults are used)"), std::string::npos) << report.str();
+}
+
+// Stopping: a request made before a line is forgotten when it starts; one
+// made while it runs, or a used-up time limit, ends it with its message,
+// also from inside a numeric procedure, and the next line runs as usual.
+TEST_F(CalculateLineTest, LongLinesStopOnRequestOrTimeLimit) {
+  const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "vr_stop";
+  std::filesystem::create_directories(folder);
+  std::filesystem::remove(OptionsFilePath(folder));
+  std::ofstream(folder / "spin.usc")
+      << "func spin(a)\nagain:\nintegral('sqrt(x)';0;1;0)\ngoto again\nendfunc\n";
+  std::ostringstream report;
+  session.StartUp(folder, report);
+  const std::string nested = "integral(\"integral('sqrt(x)';0;1;0)+sqrt(x)\";0;1;0)";
+
+  RequestInterrupt();
+  EXPECT_EQ(session.CalculateLine("1+1"), "2");
+
+  // The window's poll is where Esc arrives.
+  SetInterruptPoll(+[] { RequestInterrupt(); }, std::chrono::milliseconds(0));
+  for (const std::string& line : {std::string("spin(1)"), nested,
+                                  std::string("maximum('spin(1)';0;1)"),
+                                  std::string("GRAPH2D(spin(1);0;1)")}) {
+    const std::string shown = session.CalculateLine(line);
+    EXPECT_NE(shown.find("Interrupted"), std::string::npos) << line << ": " << shown;
+  }
+  SetInterruptPoll(nullptr, std::chrono::milliseconds(0));
+  EXPECT_EQ(session.CalculateLine("2+2"), "4");
+
+  Value v;
+  BeginInterruptibleWork(std::chrono::milliseconds(1));
+  EXPECT_EQ(session.Engine().EvaluateLine(nested, v), kTimeLimitReached);
+  EndInterruptibleWork();
+
+  options->timeLimit = 1;
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(session.CalculateLine("spin(1)"), "Time limit reached");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+  EXPECT_EQ(session.CalculateLine("3+3"), "6");
 }
 
 }  // namespace

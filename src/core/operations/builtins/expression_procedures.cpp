@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "engine/expression_engine.h"
+#include "engine/interruption.h"
 #include "engine/value_stack.h"
 #include "operations/builtins/builtin_support.h"
 #include "operations/operands.h"
@@ -68,6 +69,13 @@ class TextFunction {
   // The number of f(p). On an error y is the number of the last good
   // result (0 before any), which maximum and minimum use as it is.
   ErrorCode At(double p, double& y) {
+    // Every procedure evaluates f in its loop, so asking here stops them
+    // all; y keeps the last good number for those that do not look at
+    // the code.
+    if (const ErrorCode stop = CheckInterrupt(); stop != kOk) {
+      y = RealNumber(result_);
+      return stop;
+    }
     --budgetLeft;
     x_->value.kind = ValueKind::Real;
     x_->value.num.real = p;
@@ -221,7 +229,12 @@ ErrorCode ExpressionProcedure(const OperationCall& call) {
     case kIntegral:
       if (ErrorCode e = GaussIntegral(f, in, result)) return e;
       break;
-    default: result = GoldenSection(f, in, call.extra == kMaximum); break;
+    default:
+      result = GoldenSection(f, in, call.extra == kMaximum);
+      // The search does not look at f's errors, but a stopped line must
+      // not show the point it had reached as its answer.
+      if (ErrorCode e = CheckInterrupt()) return e;
+      break;
   }
   return PushReal(call, result);
 }
