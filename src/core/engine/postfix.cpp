@@ -6,7 +6,6 @@
 #include "engine/builtin_names.h"
 #include "engine/expression_engine.h"
 #include "engine/named_constants.h"
-#include "values/text_limit.h"
 #include "values/value_text.h"
 
 namespace vr {
@@ -45,16 +44,6 @@ bool MakeOperandValue(Token& token) {
     return std::isfinite(v.num.complex.re) && std::isfinite(v.num.complex.im);
   }
   return true;
-}
-
-// The value of a literal, or the error that stops the line: a number that is
-// not finite, or a quoted text longer than any value may be (a script line
-// is not held to the window's line length).
-ErrorCode MakeLiteral(Token& token) {
-  if (token.cls == TokenClass::StringLiteral) {
-    if (const ErrorCode e = CheckTextLength(token.text.size())) return e;
-  }
-  return MakeOperandValue(token) ? kOk : kFloatingPointOverflow;
 }
 
 }  // namespace
@@ -127,7 +116,7 @@ ErrorCode ExpressionEngine::ToPostfix() {
 
       default: {
         Token token = source;
-        if (const ErrorCode e = MakeLiteral(token)) return e;
+        if (!MakeOperandValue(token)) return kFloatingPointOverflow;
         postfix_.push_back(std::move(token));
         break;
       }

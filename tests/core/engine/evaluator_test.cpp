@@ -8,6 +8,7 @@
 #include "engine/expression_engine.h"
 #include "engine/variable_table.h"
 #include "settings/options_record.h"
+#include "values/text_limit.h"
 #include "values/value_text.h"
 
 namespace vr {
@@ -214,6 +215,18 @@ TEST_F(EvaluatorTest, FinalValueAndLastResult) {
   result = Value::MakeString("kept");
   EXPECT_EQ(Run("(1+2"), kTooManyOpenParens);
   EXPECT_EQ(result.text, "kept");
+}
+
+TEST_F(EvaluatorTest, TextsOfALineAreHeldToTheSizeOfOneValue) {
+  // Half the cap, less room for the other tokens' texts.
+  const Value text = Value::MakeString(std::string(kMaxTextBytes / 2 - 16, 'a'));
+  engine.lastResult = text;
+  ASSERT_EQ(Run("?"), kOk);
+  EXPECT_EQ(result.text, text.text);
+  // Each "?" copies the text into the line before anything is evaluated.
+  EXPECT_EQ(Run("max(?;?)"), kOk);
+  engine.lastResult = text;
+  EXPECT_EQ(Run("max(?;?;?)"), kStringTooLong);
 }
 
 TEST_F(EvaluatorTest, SeveralValuesAreAnErrorUnlessAnEquationLeftThem) {
