@@ -7,9 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "units/text_field.h"
+#include "files/text_field.h"
 #include "units/unit_table_file.h"
 #include "units/unit_tables.h"
+#include "files/text_file.h"
 #include "values/utf8_text.h"
 
 namespace {

@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include <system_error>
+
 #include "settings/option_by_name.h"
 
 namespace vr::cli {
@@ -73,6 +75,18 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
     }
   }
   return cl;
+}
+
+std::optional<std::string> ProgramFolderProblem(const std::filesystem::path& folder) {
+  const std::string named = "--dir \"" + folder.string() + "\": ";
+  std::error_code ec;
+  const std::filesystem::file_status status = std::filesystem::status(folder, ec);
+  if (status.type() == std::filesystem::file_type::not_found) return named + "no such folder";
+  if (ec) return named + ec.message();
+  if (!std::filesystem::is_directory(status)) return named + "not a folder";
+  std::filesystem::directory_iterator listing(folder, ec);
+  if (ec) return named + "cannot be read (" + ec.message() + ")";
+  return std::nullopt;
 }
 
 std::string UsageText(const std::string& programName) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
@@ -18,6 +19,11 @@ struct CommandLine {
 // and sets `error` to a one-line reason.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
                                             std::string& error);
+
+// Why `folder`, given with --dir, cannot be the program folder, in one line;
+// nothing when it is a folder that can be listed. A mistyped folder would
+// otherwise start silently with no options, scripts or units.
+std::optional<std::string> ProgramFolderProblem(const std::filesystem::path& folder);
 
 // The usage text, ending in a newline.
 std::string UsageText(const std::string& programName);

@@ -45,6 +45,14 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  if (cl->programFolder) {
+    if (const std::optional<std::string> problem =
+            vr::cli::ProgramFolderProblem(*cl->programFolder)) {
+      std::cerr << programName << ": " << *problem << '\n';
+      return kBadUsage;
+    }
+  }
+
   StdoutSink sink;
   vr::CalculatorSession session(&sink);
   const std::filesystem::path folder =

@@ -1,7 +1,9 @@
 cmake_minimum_required(VERSION 3.25)
 # Runs the CLI on one case folder: input.txt on standard input, the words of
 # args.txt (if present) as arguments, and compares standard output with
-# expected.txt byte for byte. "@CASE@" in args.txt stands for the case folder.
+# expected.txt byte for byte; when the case has expected_stderr.txt, standard
+# error must match it too. "@CASE@" in args.txt and expected_stderr.txt stands
+# for the case folder.
 set(args "")
 if(EXISTS ${CASE}/args.txt)
   file(READ ${CASE}/args.txt raw)
@@ -27,4 +29,11 @@ if(NOT rc STREQUAL expected_rc)
 endif()
 if(NOT out STREQUAL expected)
   message(FATAL_ERROR "output differs\n--- expected\n${expected}\n--- got\n${out}\n--- stderr\n${err}")
+endif()
+if(EXISTS ${CASE}/expected_stderr.txt)
+  file(READ ${CASE}/expected_stderr.txt expected_err)
+  string(REPLACE "@CASE@" "${CASE}" expected_err "${expected_err}")
+  if(NOT err STREQUAL expected_err)
+    message(FATAL_ERROR "stderr differs\n--- expected\n${expected_err}\n--- got\n${err}")
+  endif()
 endif()

@@ -1,6 +1,8 @@
 #include "engine/error_messages.h"
 #include "engine/expression_engine.h"
 #include "engine/named_constants.h"
+#include "values/text_limit.h"
+#include "values/value_conversion.h"
 #include "values/value_text.h"
 
 namespace vr {
@@ -167,12 +169,22 @@ ErrorCode ExpressionEngine::EvaluateGeneral(Value& result) {
   // the bottom one the last result, and all of them are listed.
   solutionsText.clear();
   stack.Pop(result);
-  solutionsText = "x=" + FormatValue(result);
+  // A root that is no finite number makes the whole list a message; the
+  // roots are still returned as they are.
+  ErrorCode shown = NonFiniteCode(result);
+  std::string text = "x=" + FormatValue(result);
   while (!stack.IsEmpty()) {
     stack.Pop(lastResult);
-    solutionsText += "; x=";
-    solutionsText += FormatValue(lastResult);
+    if (shown != kOk) continue;
+    shown = NonFiniteCode(lastResult);
+    if (shown != kOk) continue;
+    const std::string root = FormatValue(lastResult);
+    shown = CheckTextLength(text.size() + root.size() + 4);
+    if (shown != kOk) continue;
+    text += "; x=";
+    text += root;
   }
+  solutionsText = shown == kOk ? std::move(text) : GetErrorText(shown);
   return kOk;
 }
 

@@ -1,5 +1,7 @@
 #include "engine/expression_engine.h"
 
+#include <new>
+
 #include "engine/error_messages.h"
 
 namespace vr {
@@ -16,9 +18,16 @@ ErrorCode ExpressionEngine::PrepareLine(std::string_view text) {
 }
 
 ErrorCode ExpressionEngine::EvaluateLine(std::string_view text, Value& result) {
-  // A line that fails before evaluation leaves the caller's result alone.
-  if (ErrorCode code = PrepareLine(text); code != kOk) return code;
-  return EvaluatePostfix(result);
+  // Running out of memory is the one failure that comes as an exception;
+  // it becomes a code here like every other, so that the start-up script,
+  // eval and user functions see it as an error of their line.
+  try {
+    // A line that fails before evaluation leaves the caller's result alone.
+    if (ErrorCode code = PrepareLine(text); code != kOk) return code;
+    return EvaluatePostfix(result);
+  } catch (const std::bad_alloc&) {
+    return kOutOfMemory;
+  }
 }
 
 ErrorCode ExpressionEngine::ResolveOperand(Value& v) const {

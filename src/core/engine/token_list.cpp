@@ -3,6 +3,7 @@
 
 #include "engine/expression_engine.h"
 #include "engine/operator_code.h"
+#include "values/text_limit.h"
 
 namespace vr {
 
@@ -39,10 +40,15 @@ ErrorCode ExpressionEngine::Tokenize() {
   tokens_.clear();
   cursor_ = 0;
   ErrorCode error = kOk;
+  // Quoted texts, and every "?" standing for a long text, are copied into
+  // the tokens: together they are held to the size of one value.
+  std::size_t textBytes = 0;
 
   for (;;) {
     Token token;
     token.cls = NextToken(token.op, token.text);
+    textBytes += token.text.size();
+    if (const ErrorCode e = CheckTextLength(textBytes)) return e;
     if (token.cls == TokenClass::Invalid) {
       error = kErrorInExpression;
       continue;

@@ -1,9 +1,10 @@
 #include "scripts/script_file.h"
 
 #include <array>
+#include <new>
 #include <string>
 
-#include "units/text_file.h"
+#include "files/text_file.h"
 #include "values/utf8_text.h"
 
 namespace vr {
@@ -82,21 +83,28 @@ void AppendScriptText(std::string_view text, ScriptStatementList& list) {
 int LoadScriptFile(const std::filesystem::path& path, bool clear, std::ostream* report) {
   if (clear) ScriptStatements().Clear();
   std::string text;
-  switch (ReadTextFile(path, text)) {
-    case TextFileStatus::Ok:
-      AppendScriptText(text, ScriptStatements());
-      return 1;
-    case TextFileStatus::NotText:
-      if (report)
-        *report << "The script file \"" << path.string()
-                << "\" is not a text file; it is skipped.\n";
-      return 0;
-    case TextFileStatus::Missing:
-    case TextFileStatus::Unreadable:
-      break;
+  std::string reason;
+  try {
+    switch (ReadTextFile(path, text, &reason)) {
+      case TextFileStatus::Ok: {
+        // All or nothing: a file that cannot be taken whole adds no statement.
+        ScriptStatementList statements;
+        AppendScriptText(text, statements);
+        ScriptStatements().AppendAll(std::move(statements));
+        return 1;
+      }
+      case TextFileStatus::Missing:
+        reason = "no such file";
+        break;
+      case TextFileStatus::Unreadable:
+      case TextFileStatus::NotText:
+        break;
+    }
+  } catch (const std::bad_alloc&) {
+    reason = "not enough memory";
   }
   if (report)
-    *report << "Cannot read the script file \"" << path.string() << "\"; it is skipped.\n";
+    *report << "The script file \"" << path.string() << "\" is skipped: " << reason << ".\n";
   return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "scripts/script_folder.h"
 
 #include <algorithm>
+#include <new>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -8,7 +9,7 @@
 #include "engine/expression_engine.h"
 #include "engine/interruption.h"
 #include "scripts/script_file.h"
-#include "units/text_file.h"
+#include "files/text_file.h"
 #include "values/utf8_text.h"
 
 namespace vr {
@@ -64,19 +65,25 @@ bool RunStartupScript(ExpressionEngine& engine, const std::filesystem::path& pat
                       std::ostream& report) {
   if (path.empty()) return false;
   std::string text;
-  switch (ReadTextFile(path, text)) {
-    case TextFileStatus::Ok:
-      EvaluateStartupText(engine, text);
-      return true;
-    case TextFileStatus::NotText:
-      report << "The start-up script \"" << path.string()
-             << "\" is not a text file; it is skipped.\n";
-      return false;
-    case TextFileStatus::Missing:
-    case TextFileStatus::Unreadable:
-      break;
+  std::string reason;
+  try {
+    switch (ReadTextFile(path, text, &reason)) {
+      case TextFileStatus::Ok:
+        EvaluateStartupText(engine, text);
+        return true;
+      case TextFileStatus::Missing:
+        reason = "no such file";
+        break;
+      case TextFileStatus::Unreadable:
+      case TextFileStatus::NotText:
+        break;
+    }
+  } catch (const std::bad_alloc&) {
+    // Each line already turns a shortage into its own error; this is the
+    // reading and splitting of the file itself.
+    reason = "not enough memory";
   }
-  report << "Cannot read the start-up script \"" << path.string() << "\"; it is skipped.\n";
+  report << "The start-up script \"" << path.string() << "\" is skipped: " << reason << ".\n";
   return false;
 }
 

@@ -7,7 +7,7 @@
 #include "engine/interruption.h"
 #include "engine/value_stack.h"
 #include "scripts/block_search.h"
-#include "units/text_field.h"
+#include "files/text_field.h"
 #include "values/utf8_text.h"
 #include "values/value_conversion.h"
 #include "values/value_text.h"

@@ -20,6 +20,13 @@ void ScriptStatementList::Append(ScriptStatement statement) {
   statements_.push_back(std::move(statement));
 }
 
+void ScriptStatementList::AppendAll(ScriptStatementList&& more) {
+  statements_.reserve(statements_.size() + more.statements_.size());
+  functions_.reserve(functions_.size() + more.functions_.size());
+  for (ScriptStatement& statement : more.statements_) Append(std::move(statement));
+  more.Clear();
+}
+
 void ScriptStatementList::Clear() {
   statements_.clear();
   functions_.clear();

@@ -15,6 +15,9 @@ namespace vr {
 class ScriptStatementList {
  public:
   void Append(ScriptStatement statement);
+  // Appends every statement of `more`; the room for them is taken first, so
+  // that a shortage of memory shows before anything is added.
+  void AppendAll(ScriptStatementList&& more);
   void Clear();
 
   int Count() const { return static_cast<int>(statements_.size()); }

@@ -1,5 +1,6 @@
 #include "session/calculator_session.h"
 
+#include <new>
 #include <optional>
 
 #include "engine/error_messages.h"
@@ -167,6 +168,16 @@ void CalculatorSession::StartUp(const std::filesystem::path& programFolder, std:
 
 std::string CalculatorSession::CalculateLine(std::string_view rawLine) {
   if (LongerThanCapacity(rawLine)) return GetErrorText(kLineTooLong);
+  // The engine reports its failures as codes; running out of memory is the
+  // one failure that comes as an exception, from anywhere in the line.
+  try {
+    return Calculate(rawLine);
+  } catch (const std::bad_alloc&) {
+    return GetErrorText(kOutOfMemory);
+  }
+}
+
+std::string CalculatorSession::Calculate(std::string_view rawLine) {
   std::string_view line = Trim(rawLine);
   const InterruptibleLine work;
 
@@ -197,6 +208,8 @@ std::string CalculatorSession::CalculateLine(std::string_view rawLine) {
   // function's return, a golden-section search); a line stopped inside one
   // of them must still not show a result.
   if (const ErrorCode stop = CheckInterrupt(); stop != kOk) return GetErrorText(stop);
+  // NaN and infinity have no text that reads back; they are said in words.
+  if (const ErrorCode shown = NonFiniteCode(v); shown != kOk) return GetErrorText(shown);
   // An equation with several roots leaves its last result apart from the
   // one returned; the list of roots is shown instead.
   if (!ValuesEqual(engine.lastResult, v)) return engine.solutionsText;

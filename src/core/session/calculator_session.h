@@ -50,6 +50,8 @@ class CalculatorSession {
   void SetGraphTarget(GraphCommandTarget* target);
 
  private:
+  std::string Calculate(std::string_view line);
+
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };

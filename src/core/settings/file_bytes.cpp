@@ -100,40 +100,6 @@ void SyncFolder(const std::filesystem::path&) {}
 
 }  // namespace
 
-FileReadStatus ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes,
-                             std::string& bytes, std::string& error) {
-  bytes.clear();
-  std::error_code ec;
-  const std::filesystem::file_status status = std::filesystem::status(file, ec);
-  if (!std::filesystem::exists(status)) return FileReadStatus::Missing;
-  if (!std::filesystem::is_regular_file(status)) {
-    error = "Cannot read \"" + file.string() + "\": not a regular file";
-    return FileReadStatus::Failed;
-  }
-  const std::uintmax_t size = std::filesystem::file_size(file, ec);
-  if (ec) {
-    error = Describe("Cannot read", file, ec);
-    return FileReadStatus::Failed;
-  }
-  if (size > maxBytes) {
-    error = "Cannot read \"" + file.string() + "\": the file is too large";
-    return FileReadStatus::Failed;
-  }
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    error = Describe("Cannot read", file, errno != 0 ? errno : EIO);
-    return FileReadStatus::Failed;
-  }
-  bytes.resize(static_cast<std::size_t>(size));
-  in.read(bytes.data(), static_cast<std::streamsize>(size));
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  if (in.bad()) {
-    error = Describe("Cannot read", file, EIO);
-    return FileReadStatus::Failed;
-  }
-  return FileReadStatus::Read;
-}
-
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& file) {
   std::filesystem::path temporary = file;
   temporary += ".tmp";

@@ -7,13 +7,6 @@
 
 namespace vr {
 
-enum class FileReadStatus { Read, Missing, Failed };
-
-// Reads a whole regular file. A file larger than `maxBytes` is not read
-// (Failed), so that a damaged or foreign file cannot take all the memory.
-FileReadStatus ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes,
-                             std::string& bytes, std::string& error);
-
 // Where WriteFileAtomically may be told to stop, to show what a crash at
 // that moment leaves behind.
 enum class AtomicWriteStop { Never, AfterTemporaryFile };

@@ -1,10 +1,11 @@
 #include "settings/options_file.h"
 
+#include "files/text_file.h"
+#include "files/whole_file.h"
 #include "settings/file_bytes.h"
 #include "settings/options_elements.h"
 #include "settings/saved_variable.h"
 #include "settings/xml_document.h"
-#include "values/utf8_text.h"
 #include "values/value_text.h"
 
 namespace vr {
@@ -106,12 +107,13 @@ OptionsLoadResult LoadOptions(const std::filesystem::path& file, OptionsRecord& 
                               VariableTable& variables) {
   std::string bytes;
   std::string error;
-  switch (ReadFileBytes(file, kMaxOptionsFileBytes, bytes, error)) {
-    case FileReadStatus::Missing:
+  switch (ReadWholeFile(file, kMaxOptionsFileBytes, bytes, error)) {
+    case WholeFileStatus::Missing:
       return Defaults(options, OptionsFileStatus::Missing, {});
-    case FileReadStatus::Failed:
-      return Defaults(options, OptionsFileStatus::Unreadable, error);
-    case FileReadStatus::Read:
+    case WholeFileStatus::Failed:
+      return Defaults(options, OptionsFileStatus::Unreadable,
+                      "Cannot read \"" + file.string() + "\": " + error);
+    case WholeFileStatus::Read:
       break;
   }
   return ReadOptionsText(bytes, options, variables);

@@ -1,9 +1,10 @@
 #include "units/unit_table_file.h"
 
+#include <new>
 #include <string>
 
-#include "units/text_field.h"
-#include "units/text_file.h"
+#include "files/text_field.h"
+#include "files/text_file.h"
 
 namespace vr {
 namespace {
@@ -49,22 +50,24 @@ void ParseUnitTable(std::string_view text, UnitTables& tables) {
 bool LoadUnitTable(const std::filesystem::path& path, std::ostream* report) {
   Units().Clear();
   std::string text;
-  switch (ReadTextFile(path, text)) {
-    case TextFileStatus::Ok:
-      ParseUnitTable(text, Units());
-      return true;
-    case TextFileStatus::Missing:
-      return false;
-    case TextFileStatus::Unreadable:
-      if (report)
-        *report << "Cannot read the unit table \"" << path.string() << "\"; it is skipped.\n";
-      return false;
-    case TextFileStatus::NotText:
-      if (report)
-        *report << "The unit table \"" << path.string()
-                << "\" is not a text file; it is skipped.\n";
-      return false;
+  std::string reason;
+  try {
+    switch (ReadTextFile(path, text, &reason)) {
+      case TextFileStatus::Ok:
+        ParseUnitTable(text, Units());
+        return true;
+      case TextFileStatus::Missing:
+        return false;
+      case TextFileStatus::Unreadable:
+      case TextFileStatus::NotText:
+        break;
+    }
+  } catch (const std::bad_alloc&) {
+    Units().Clear();
+    reason = "not enough memory";
   }
+  if (report)
+    *report << "The unit table \"" << path.string() << "\" is skipped: " << reason << ".\n";
   return false;
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/utf8_codec.h"
+
 namespace vr {
 
 // Text is UTF-8 everywhere. Where the calculator steps by one character or
@@ -23,12 +25,5 @@ bool Utf8IsLetter(std::string_view text, std::size_t pos);
 
 // Compares two names without regard to case.
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
-
-// Converts the bytes of a file to UTF-8: UTF-16 with a byte-order mark
-// (either order), UTF-8 with or without its mark, or else Windows-1251 when
-// the bytes are not valid UTF-8.
-std::string DecodeFileText(std::string_view bytes);
-
-bool IsValidUtf8(std::string_view text);
 
 }  // namespace vr

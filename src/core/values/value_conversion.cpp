@@ -315,6 +315,25 @@ ErrorCode ConvertValue(Value& v, ValueKind target) {
   }
 }
 
+ErrorCode NonFiniteCode(const Value& v) {
+  double parts[2] = {0.0, 0.0};
+  switch (v.kind) {
+    case ValueKind::Real:
+    case ValueKind::Integer:
+      parts[0] = v.num.real;
+      break;
+    case ValueKind::Complex:
+      parts[0] = v.num.complex.re;
+      parts[1] = v.num.complex.im;
+      break;
+    default:
+      return kOk;
+  }
+  if (std::isnan(parts[0]) || std::isnan(parts[1])) return kResultNotANumber;
+  if (std::isinf(parts[0]) || std::isinf(parts[1])) return kResultInfinite;
+  return kOk;
+}
+
 bool IsInteger(double x) {
   double whole;
   return std::modf(x, &whole) == 0.0 && x < kInt32Max;

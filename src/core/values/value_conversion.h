@@ -16,6 +16,11 @@ double RoundHalfAway(double x);
 int SignOf(double x);
 bool ValuesEqual(const Value& a, const Value& b);
 
+// kResultNotANumber when v is a number, or a complex number with a part,
+// that is NaN; else kResultInfinite when one is infinite; else kOk. Such a
+// number has no text that reads back, so it is shown as a message instead.
+ErrorCode NonFiniteCode(const Value& v);
+
 // Conversion toward zero to a signed 32-bit integer, saturating out of range
 // and giving 0 for NaN, so that no input is undefined behaviour.
 std::int32_t Trunc32(double x);

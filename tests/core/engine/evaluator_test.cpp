@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "engine/expression_engine.h"
 #include "engine/variable_table.h"
 #include "settings/options_record.h"
+#include "values/text_limit.h"
 #include "values/value_text.h"
 
 namespace vr {
@@ -81,12 +83,13 @@ OperationTable FakeTable() {
 class FakeRunner : public UserFunctionRunner {
  public:
   bool IsUserFunction(std::string_view name) const override {
-    return name == "twice" || name == "broken";
+    return name == "twice" || name == "broken" || name == "hungry";
   }
   ErrorCode RunUserFunction(ExpressionEngine& caller, const std::string& name, ValueStack& stack,
                             int argCount) override {
     lastArgCount = argCount;
     if (name == "broken") return kDivisionByZero;
+    if (name == "hungry") throw std::bad_alloc();
     Value v;
     stack.Pop(v);
     if (ErrorCode code = caller.ResolveOperand(v); code != kOk) return code;
@@ -189,6 +192,12 @@ TEST_F(EvaluatorTest, UserFunctionsRunThroughTheRunner) {
   EXPECT_EQ(Run("1+broken(1;2)"), kDivisionByZero);
   EXPECT_EQ(runner.lastArgCount, 2);
   EXPECT_EQ(engine.solutionsText, "broken");
+
+  // Memory running out anywhere in a line is a code like any other, and the
+  // engine goes on working.
+  EXPECT_EQ(Run("1+hungry(1)"), kOutOfMemory);
+  ASSERT_EQ(Run("twice(4)"), kOk);
+  EXPECT_EQ(result.num.real, 8.0);
 }
 
 TEST_F(EvaluatorTest, FinalValueAndLastResult) {
@@ -206,6 +215,18 @@ TEST_F(EvaluatorTest, FinalValueAndLastResult) {
   result = Value::MakeString("kept");
   EXPECT_EQ(Run("(1+2"), kTooManyOpenParens);
   EXPECT_EQ(result.text, "kept");
+}
+
+TEST_F(EvaluatorTest, TextsOfALineAreHeldToTheSizeOfOneValue) {
+  // Half the cap, less room for the other tokens' texts.
+  const Value text = Value::MakeString(std::string(kMaxTextBytes / 2 - 16, 'a'));
+  engine.lastResult = text;
+  ASSERT_EQ(Run("?"), kOk);
+  EXPECT_EQ(result.text, text.text);
+  // Each "?" copies the text into the line before anything is evaluated.
+  EXPECT_EQ(Run("max(?;?)"), kOk);
+  engine.lastResult = text;
+  EXPECT_EQ(Run("max(?;?;?)"), kStringTooLong);
 }
 
 TEST_F(EvaluatorTest, SeveralValuesAreAnErrorUnlessAnEquationLeftThem) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <sstream>
 #include <string>
@@ -125,7 +126,12 @@ TEST(ScriptFolder, LoadsLibrariesByNameThenRunsTheStartupScript) {
   EXPECT_NE(report.str().find("gone.usc"), std::string::npos);
   EXPECT_FALSE(
       RunStartupScript(session.engine, Write(folder, "bin.usc", std::string("x\0", 2)), report));
-  EXPECT_NE(report.str().find("bin.usc\" is not a text file"), std::string::npos);
+  EXPECT_NE(report.str().find("bin.usc\" is skipped: not a text file."), std::string::npos);
+
+  // A pipe named like a library must not hold up the start-up.
+  ASSERT_EQ(::mkfifo((folder / "pipe.usc").c_str(), 0600), 0);
+  EXPECT_TRUE(LoadScriptLibraries(folder.Path(), report).empty());
+  EXPECT_NE(report.str().find("pipe.usc\" is skipped: not a regular file."), std::string::npos);
 }
 
 }  // namespace

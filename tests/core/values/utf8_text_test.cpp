@@ -69,28 +69,5 @@ TEST(Utf8Walk, CharLengthLettersAndValidity) {
   }
 }
 
-TEST(DecodeFileText, ByteOrderMarksAndCodePages) {
-  struct Case {
-    std::string bytes, text;
-  };
-  const Case cases[] = {
-      {"x = 1\r\n\xD0\x96", "x = 1\r\n\xD0\x96"},
-      {"\xEF\xBB\xBF" "a\xD0\x96", "a\xD0\x96"},
-      {"\xEF\xBB\xBF" "a\xFF", "a\xEF\xBF\xBD"},
-      {"\xFF\xFE" "A\0\x16\x04"s, "A\xD0\x96"},
-      {"\xFE\xFF" "\0A\x04\x16"s, "A\xD0\x96"},
-      {"\xFF\xFE" "\x3D\xD8\x00\xDE"s, "😀"},
-      {"\xFF\xFE" "\x3D\xD8" "A\0"s, "\xEF\xBF\xBD" "A"},
-      {"\xFF\xFE" "A\0B"s, "A\xEF\xBF\xBD"},
-      {"\xFF\xFE" "\x00\xD8\x00\xDC\xFF\xDB\xFF\xDF\xFF\xD7\x00\xE0\x00\xDC"s,
-       "\U00010000\U0010FFFF\uD7FF\uE000\xEF\xBF\xBD"},  // the edges of the surrogates
-      {"\xCF\xF0\xE8\xE2\xE5\xF2", "Привет"},
-      // Windows-1251: both ends of the table and of the run of letters.
-      {"\x80\xBF\xC0\xDF\xE0\xFF", "ЂїАЯая"},
-      {"a\x80", "aЂ"},  // 0x80 on its own is no UTF-8
-  };
-  for (const Case& c : cases) EXPECT_EQ(DecodeFileText(c.bytes), c.text) << c.bytes;
-}
-
 }  // namespace
 }  // namespace vr

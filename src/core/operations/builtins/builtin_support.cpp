@@ -51,6 +51,12 @@ std::string TextOf(Value v) {
   return v.kind == ValueKind::String ? std::move(v.text) : std::string();
 }
 
+ErrorCode TextParameter(Value v, std::string& text) {
+  if (const ErrorCode e = NonFiniteCode(v)) return e;
+  text = TextOf(std::move(v));
+  return kOk;
+}
+
 ErrorCode PushComplex(const OperationCall& call, std::complex<double> z) {
   if (!std::isfinite(z.real()) || !std::isfinite(z.imag())) return kFloatingPointOverflow;
   return PushResult(call, Value::MakeComplex(z.real(), z.imag()));

@@ -56,6 +56,10 @@ double RealNumber(const Value& v);
 // The Value taken to String / Date (conversions to these kinds never fail).
 std::string TextOf(Value v);
 
+// TextOf for a parameter that is read as text: a number that is not finite
+// has no text, and gives its NonFiniteCode instead (`text` left alone).
+ErrorCode TextParameter(Value v, std::string& text);
+
 // A Complex result; a part that is not finite is kFloatingPointOverflow.
 ErrorCode PushComplex(const OperationCall& call, std::complex<double> z);
 

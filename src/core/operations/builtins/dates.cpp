@@ -13,7 +13,9 @@ namespace {
 ErrorCode StringToDate(const OperationCall& call) {
   Value x;
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
-  return PushResult(call, Value::MakeDate(ParseDate(TextOf(std::move(x)), Options().dateFormat)));
+  std::string text;
+  if (ErrorCode e = TextParameter(std::move(x), text)) return e;
+  return PushResult(call, Value::MakeDate(ParseDate(text, Options().dateFormat)));
 }
 
 enum DatePart : int { kYear = 0, kMonth = 1, kDay = 2 };

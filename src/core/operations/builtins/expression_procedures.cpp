@@ -107,7 +107,7 @@ ErrorCode PopProcedureInput(const OperationCall& call, ProcedureInput& in) {
   for (int i = 0; i < given; ++i) {
     if (ErrorCode e = ResolveOperand(call, params[i])) return e;
   }
-  in.text = TextOf(std::move(params[0]));
+  if (ErrorCode e = TextParameter(std::move(params[0]), in.text)) return e;
   in.a = RealNumber(params[1]);
   in.b = RealNumber(params[2]);
   in.eps = given == 4 ? RealNumber(params[3]) : 0.0;
@@ -247,13 +247,15 @@ ErrorCode Eval(const OperationCall& call) {
   Value text;
   if (ErrorCode e = PopParameters(call, std::span<Value>(&text, 1))) return e;
   if (ErrorCode e = ResolveOperand(call, text)) return e;
+  std::string line;
+  if (ErrorCode e = TextParameter(std::move(text), line)) return e;
   NestingScope scope;
   if (scope.TooDeep()) return kStackOverflow;
   auto engine = std::make_unique<ExpressionEngine>(call.engine.Services());
   engine->useNumericProgram = call.engine.useNumericProgram;
   engine->Variables() = call.engine.Variables();
   Value result;
-  const ErrorCode e = engine->EvaluateLine(TextOf(std::move(text)), result);
+  const ErrorCode e = engine->EvaluateLine(line, result);
   const ErrorCode pushed = PushResult(call, result);
   return e != kOk ? e : pushed;
 }

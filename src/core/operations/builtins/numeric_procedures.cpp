@@ -161,6 +161,8 @@ ErrorCode HoursMinutesSeconds(const OperationCall& call) {
     }
     default: seconds = RealNumber(x); break;
   }
+  // A time of day needs a finite number of seconds.
+  if (ErrorCode e = NonFiniteCode(Value::MakeReal(seconds))) return e;
   const std::int32_t t = Trunc32(seconds);
   const std::int32_t hours = t / 3600;
   const std::int32_t minutes = (t % 3600) / 60;
@@ -180,6 +182,10 @@ ErrorCode PeriodOperands(const OperationCall& call, Value& x, std::int64_t& n, s
   }
   x = params[0];
   oneNumber = false;
+  // No digits can be written for a number that is not finite.
+  for (int i = 0; i < std::min(call.argCount, 2); ++i) {
+    if (ErrorCode e = NonFiniteCode(params[i])) return e;
+  }
   if (x.kind == ValueKind::Fraction) {
     const FractionParts& f = x.num.fraction;
     n = std::llabs(f.whole) * std::llabs(f.denominator) + std::llabs(f.numerator);
@@ -223,6 +229,7 @@ ErrorCode Period(const OperationCall& call) {
 ErrorCode ArabicToRoman(const OperationCall& call) {
   Value x;
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
+  if (ErrorCode e = NonFiniteCode(x)) return e;
   const double v = std::fabs(RealNumber(x));
   if (v > 3999) return kIntegerOverflow;
   return PushResult(call, Value::MakeString(ToRoman(Trunc32(v))));
@@ -231,7 +238,9 @@ ErrorCode ArabicToRoman(const OperationCall& call) {
 ErrorCode RomanToArabic(const OperationCall& call) {
   Value x;
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
-  return PushReal(call, static_cast<double>(FromRoman(Utf8ToUpper(TextOf(std::move(x))))));
+  std::string text;
+  if (ErrorCode e = TextParameter(std::move(x), text)) return e;
+  return PushReal(call, static_cast<double>(FromRoman(Utf8ToUpper(text))));
 }
 
 constexpr BuiltinRow kRows[] = {

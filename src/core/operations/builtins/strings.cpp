@@ -41,7 +41,8 @@ ErrorCode Copy(const OperationCall& call) {
   for (int i = 0; i < n; ++i) {
     if (ErrorCode e = ResolveOperand(call, params[i])) return e;
   }
-  const std::string text = TextOf(params[0]);
+  std::string text;
+  if (ErrorCode e = TextParameter(params[0], text)) return e;
   const std::int64_t length = CharacterCount(text);
   std::int64_t start = 1;
   std::int64_t count = length;
@@ -64,21 +65,25 @@ ErrorCode Copy(const OperationCall& call) {
 ErrorCode Length(const OperationCall& call) {
   Value x;
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
-  return PushReal(call, static_cast<double>(CharacterCount(TextOf(std::move(x)))));
+  std::string text;
+  if (ErrorCode e = TextParameter(std::move(x), text)) return e;
+  return PushReal(call, static_cast<double>(CharacterCount(text)));
 }
 
 // extra: 1 for upper, 0 for lower.
 ErrorCode ChangeCase(const OperationCall& call) {
   Value x;
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
-  const std::string text = TextOf(std::move(x));
+  std::string text;
+  if (ErrorCode e = TextParameter(std::move(x), text)) return e;
   return PushResult(call, Value::MakeString(call.extra != 0 ? Utf8ToUpper(text) : Utf8ToLower(text)));
 }
 
 ErrorCode Trim(const OperationCall& call) {
   Value x;
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
-  const std::string text = TextOf(std::move(x));
+  std::string text;
+  if (ErrorCode e = TextParameter(std::move(x), text)) return e;
   constexpr std::string_view kSpace = " \t\n\v\f\r";
   const std::size_t first = text.find_first_not_of(kSpace);
   if (first == std::string::npos) return PushResult(call, Value::MakeString(std::string()));

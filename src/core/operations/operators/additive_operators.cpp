@@ -7,6 +7,7 @@
 #include "operations/operands.h"
 #include "operations/operators/binary_operation.h"
 #include "operations/operators/operator_families.h"
+#include "values/text_limit.h"
 #include "values/value_conversion.h"
 
 namespace vr {
@@ -88,6 +89,7 @@ ErrorCode AddComplex(Value& left, const Value& right, int) {
 }
 
 ErrorCode AddString(Value& left, const Value& right, int) {
+  if (const ErrorCode e = CheckTextLength(left.text.size() + right.text.size())) return e;
   left.text += right.text;
   return kOk;
 }
@@ -116,7 +118,17 @@ constexpr KindRules<BinaryRule> kAddRules{
 ErrorCode NegateOperation(const OperationCall& call) { return RunUnary(call, kNegateRules); }
 
 ErrorCode AddOperation(const OperationCall& call) {
-  return RunBinary(call, KindLeader::Right, kAddRules);
+  Value left;
+  Value right;
+  if (ErrorCode e = PopBinary(call, left, right)) return e;
+  // A number that is not finite has no text to be joined to a string.
+  if (CommonKind(right, left) == ValueKind::String) {
+    if (ErrorCode e = NonFiniteCode(left)) return e;
+    if (ErrorCode e = NonFiniteCode(right)) return e;
+  }
+  const ValueKind kind = UnifyOperands(right, left);
+  if (ErrorCode e = kAddRules.For(kind)(left, right, call.extra)) return e;
+  return PushResult(call, left);
 }
 
 // Subtraction is the sum with the negated right operand, so it shares every

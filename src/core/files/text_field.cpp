@@ -1,4 +1,4 @@
-#include "units/text_field.h"
+#include "files/text_field.h"
 
 namespace vr {
 
