@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -47,11 +48,27 @@ class NumericProgram {
     if (readyFor_ != &variables || readyGeneration_ != variables.Generation()) [[unlikely]] {
       if (!Prepare(postfix, table, variables)) return kNotReal;
     }
-    return Execute(result, lastResult);
+    for (const Value* v : boundValues_) {
+      if (v->kind != ValueKind::Real || !v->name.empty()) return kNotReal;
+    }
+    double number;
+    const ErrorCode code = single_ != nullptr ? RunSingleStep(number) : Execute(number);
+    if (code != kOk) return code;
+    StoreReal(result, number);
+    StoreReal(lastResult, number);
+    return kOk;
   }
 
  private:
   enum class State : std::uint8_t { Unknown, Compiled, Refused };
+
+  // What `target = top` does in the general evaluator when its last Value
+  // is a Real with no name.
+  static void StoreReal(Value& target, double number) {
+    target.kind = ValueKind::Real;
+    if (!target.name.empty()) [[unlikely]] target.name.clear();
+    target.num.real = number;
+  }
 
   // Where a step reads an operand: its own constant or a bound variable's
   // number (`binding` says which variable, -1 for the constant).
@@ -98,13 +115,50 @@ class NumericProgram {
   // cannot answer with these variables.
   bool Prepare(const std::vector<Token>& postfix, const OperationTable* table,
                VariableTable& variables);
-  // Runs the compiled, bound program.
-  ErrorCode Execute(Value& result, Value& lastResult) const;
+  // Runs the compiled, bound program: kOk with its number, an error the
+  // program may return itself, or kNotReal.
+  ErrorCode Execute(double& number) const;
+  // Most lines that graphs draw come down to one step (x*x, sin(x), 6.2+x
+  // once the constants are worked out). They skip the interpreter's loop,
+  // stack and dispatch, whose fixed cost would be most of their time.
+  using SingleStep = ErrorCode (*)(const double* a, const double* b, bool radian, double& r);
+  ErrorCode RunSingleStep(double& number) const {
+    const Instruction& step = code_.front();
+    double r;
+    const ErrorCode e = single_(step.a.at, step.b.at, readsAngleUnit_ && RadianMode(), r);
+    return Finish(e, r, number);
+  }
+  // A step's error or NaN as the program reports it, else its number.
+  static ErrorCode Finish(ErrorCode e, double r, double& number) {
+    if (e != kOk) [[unlikely]] return Unnamed(e);
+    // A NaN's sign may differ between the two ways (see RealSubtract), and
+    // its sign shows in its text.
+    if (std::isnan(r)) [[unlikely]] return kNotReal;
+    number = r;
+    return kOk;
+  }
+  // Errors that the general evaluator returns with no name attached; the
+  // program may return them itself, since it meets them at the same step.
+  static ErrorCode Unnamed(ErrorCode e) {
+    switch (e) {
+      case kDivisionByZero:
+      case kFloatingPointOverflow:
+      case kNegativePowerBase:
+      case kFactorialDomain:
+      case kLogarithmOfZero:
+        return e;
+      default:
+        return kNotReal;
+    }
+  }
 
   State state_ = State::Unknown;
   std::vector<Instruction> code_;
   std::vector<Binding> bindings_;
   std::vector<Slot> slots_;
+  // The bound variables' Values, which must hold plain Reals at each run.
+  std::vector<const Value*> boundValues_;
+  SingleStep single_ = nullptr;  // set when the program is one step
   bool readsAngleUnit_ = false;  // has trigonometric steps
   const OperationTable* table_ = nullptr;
   // The variable table the program is bound to, and its generation then;
