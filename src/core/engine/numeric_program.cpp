@@ -167,31 +167,30 @@ bool IsPlainReal(const Value& v) { return v.kind == ValueKind::Real && v.name.em
 
 // Each step of the program as a function on the operands where they lie,
 // for programs of one step. `radian` is read by the trigonometric ones.
-#define VR_UNARY_SINGLE(name, from, code, call, angle)                                      \
-  ErrorCode Single##name(const double* at, const double*, [[maybe_unused]] bool radian, \
-                         double& r) {                                                       \
-    const double a = *at;                                                                   \
-    r = a;                                                                                  \
-    return call;                                                                            \
+#define VR_UNARY_SINGLE(name, from, code, call, angle)                                         \
+  NumericProgram::StepResult Single##name(const double* at, const double*,                     \
+                                          [[maybe_unused]] bool radian) {                      \
+    const double a = *at;                                                                      \
+    double r = a;                                                                              \
+    const ErrorCode e = call;                                                                  \
+    return {r, e};                                                                             \
   }
 VR_UNARY_STEPS(VR_UNARY_SINGLE)
 #undef VR_UNARY_SINGLE
-#define VR_BINARY_SINGLE(name, code, call)                                       \
-  ErrorCode Single##name(const double* at, const double* bt, bool, double& r) { \
-    const double a = *at;                                                        \
-    const double b = *bt;                                                        \
-    r = a;                                                                       \
-    return call;                                                                 \
+#define VR_BINARY_SINGLE(name, code, call)                                                 \
+  NumericProgram::StepResult Single##name(const double* at, const double* bt, bool) {     \
+    const double a = *at;                                                                  \
+    const double b = *bt;                                                                  \
+    double r = a;                                                                          \
+    const ErrorCode e = call;                                                              \
+    return {r, e};                                                                         \
   }
 VR_BINARY_STEPS(VR_BINARY_SINGLE)
 #undef VR_BINARY_SINGLE
 
-ErrorCode SinglePush(const double* at, const double*, bool, double& r) {
-  r = *at;
-  return kOk;
-}
+NumericProgram::StepResult SinglePush(const double* at, const double*, bool) { return {*at, kOk}; }
 
-using SingleStepFn = ErrorCode (*)(const double*, const double*, bool, double&);
+using SingleStepFn = NumericProgram::StepResult (*)(const double*, const double*, bool);
 
 // The function for a program whose only step is `op`, or null.
 SingleStepFn SingleStepOf(std::uint8_t op) {
@@ -225,7 +224,10 @@ bool NumericProgram::Prepare(const std::vector<Token>& postfix, const OperationT
   return true;
 }
 
-ErrorCode NumericProgram::Execute(double& number) const {
+ErrorCode NumericProgram::Execute(Value& result, Value& lastResult) const {
+  for (const Binding& b : bindings_) {
+    if (!IsPlainReal(b.entry->value)) return kNotReal;
+  }
   const bool radian = readsAngleUnit_ && RadianMode();
 
   // The top of the stack is kept in `acc`, the Values below it in `stack`
@@ -239,7 +241,12 @@ ErrorCode NumericProgram::Execute(double& number) const {
     const Instruction* const step = next++;
     switch (step->op) {
       case kReturn:
-        return Finish(kOk, acc, number);
+        // A NaN's sign may differ between the two ways (see RealSubtract),
+        // and its sign shows in its text.
+        if (std::isnan(acc)) return kNotReal;
+        StoreReal(result, acc);
+        StoreReal(lastResult, acc);
+        return kOk;
       case kPush:
         *below++ = acc;
         acc = *step->a.at;

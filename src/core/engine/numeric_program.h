@@ -48,27 +48,18 @@ class NumericProgram {
     if (readyFor_ != &variables || readyGeneration_ != variables.Generation()) [[unlikely]] {
       if (!Prepare(postfix, table, variables)) return kNotReal;
     }
-    for (const Value* v : boundValues_) {
-      if (v->kind != ValueKind::Real || !v->name.empty()) return kNotReal;
-    }
-    double number;
-    const ErrorCode code = single_ != nullptr ? RunSingleStep(number) : Execute(number);
-    if (code != kOk) return code;
-    StoreReal(result, number);
-    StoreReal(lastResult, number);
-    return kOk;
+    if (single_ != nullptr) return RunSingleStep(result, lastResult);
+    return Execute(result, lastResult);
   }
+
+  // What one step gives; the number and the code come back in registers.
+  struct StepResult {
+    double number;
+    ErrorCode code;
+  };
 
  private:
   enum class State : std::uint8_t { Unknown, Compiled, Refused };
-
-  // What `target = top` does in the general evaluator when its last Value
-  // is a Real with no name.
-  static void StoreReal(Value& target, double number) {
-    target.kind = ValueKind::Real;
-    if (!target.name.empty()) [[unlikely]] target.name.clear();
-    target.num.real = number;
-  }
 
   // Where a step reads an operand: its own constant or a bound variable's
   // number (`binding` says which variable, -1 for the constant).
@@ -115,27 +106,29 @@ class NumericProgram {
   // cannot answer with these variables.
   bool Prepare(const std::vector<Token>& postfix, const OperationTable* table,
                VariableTable& variables);
-  // Runs the compiled, bound program: kOk with its number, an error the
-  // program may return itself, or kNotReal.
-  ErrorCode Execute(double& number) const;
+  // Runs the compiled, bound program.
+  ErrorCode Execute(Value& result, Value& lastResult) const;
   // Most lines that graphs draw come down to one step (x*x, sin(x), 6.2+x
   // once the constants are worked out). They skip the interpreter's loop,
-  // stack and dispatch, whose fixed cost would be most of their time.
-  using SingleStep = ErrorCode (*)(const double* a, const double* b, bool radian, double& r);
-  ErrorCode RunSingleStep(double& number) const {
+  // stack and dispatch, whose fixed cost would be most of their time; the
+  // checks and the stores are Execute's.
+  using SingleStep = StepResult (*)(const double* a, const double* b, bool radian);
+  ErrorCode RunSingleStep(Value& result, Value& lastResult) const {
+    for (const Value* v : boundValues_) {
+      if (v->kind != ValueKind::Real || !v->name.empty()) return kNotReal;
+    }
     const Instruction& step = code_.front();
-    double r;
-    const ErrorCode e = single_(step.a.at, step.b.at, readsAngleUnit_ && RadianMode(), r);
-    return Finish(e, r, number);
-  }
-  // A step's error or NaN as the program reports it, else its number.
-  static ErrorCode Finish(ErrorCode e, double r, double& number) {
-    if (e != kOk) [[unlikely]] return Unnamed(e);
-    // A NaN's sign may differ between the two ways (see RealSubtract), and
-    // its sign shows in its text.
-    if (std::isnan(r)) [[unlikely]] return kNotReal;
-    number = r;
+    const StepResult r = single_(step.a.at, step.b.at, readsAngleUnit_ && RadianMode());
+    if (r.code != kOk) [[unlikely]] return Unnamed(r.code);
+    if (std::isnan(r.number)) [[unlikely]] return kNotReal;
+    StoreReal(result, r.number);
+    StoreReal(lastResult, r.number);
     return kOk;
+  }
+  static void StoreReal(Value& target, double number) {
+    target.kind = ValueKind::Real;
+    if (!target.name.empty()) [[unlikely]] target.name.clear();
+    target.num.real = number;
   }
   // Errors that the general evaluator returns with no name attached; the
   // program may return them itself, since it meets them at the same step.
