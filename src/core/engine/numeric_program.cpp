@@ -165,26 +165,50 @@ std::uint8_t StepOf(bool function, int code) {
 // the name of their left operand, and the result must come out the same.)
 bool IsPlainReal(const Value& v) { return v.kind == ValueKind::Real && v.name.empty(); }
 
-// What `target = top` does in the general evaluator when its last Value is
-// a Real with no name.
-void StoreReal(Value& target, double number) {
-  target.kind = ValueKind::Real;
-  if (!target.name.empty()) target.name.clear();
-  target.num.real = number;
-}
+// Each step of the program as a function on the operands where they lie,
+// for programs of one step. `radian` is read by the trigonometric ones.
+#define VR_UNARY_SINGLE(name, from, code, call, angle)                                         \
+  NumericProgram::StepResult Single##name(const double* at, const double*,                     \
+                                          [[maybe_unused]] bool radian) {                      \
+    const double a = *at;                                                                      \
+    double r = a;                                                                              \
+    const ErrorCode e = call;                                                                  \
+    return {r, e};                                                                             \
+  }
+VR_UNARY_STEPS(VR_UNARY_SINGLE)
+#undef VR_UNARY_SINGLE
+#define VR_BINARY_SINGLE(name, code, call)                                                 \
+  NumericProgram::StepResult Single##name(const double* at, const double* bt, bool) {     \
+    const double a = *at;                                                                  \
+    const double b = *bt;                                                                  \
+    double r = a;                                                                          \
+    const ErrorCode e = call;                                                              \
+    return {r, e};                                                                         \
+  }
+VR_BINARY_STEPS(VR_BINARY_SINGLE)
+#undef VR_BINARY_SINGLE
 
-// Errors that the general evaluator returns with no name attached; the
-// program may return them itself, since it meets them at the same step.
-ErrorCode Unnamed(ErrorCode e) {
-  switch (e) {
-    case kDivisionByZero:
-    case kFloatingPointOverflow:
-    case kNegativePowerBase:
-    case kFactorialDomain:
-    case kLogarithmOfZero:
-      return e;
+NumericProgram::StepResult SinglePush(const double* at, const double*, bool) { return {*at, kOk}; }
+
+using SingleStepFn = NumericProgram::StepResult (*)(const double*, const double*, bool);
+
+// The function for a program whose only step is `op`, or null.
+SingleStepFn SingleStepOf(std::uint8_t op) {
+  switch (op) {
+    case kPush:
+      return SinglePush;
+#define VR_UNARY_SINGLE_OF(name, from, code, call, angle) \
+  case k##name##Load:                                     \
+    return Single##name;
+    VR_UNARY_STEPS(VR_UNARY_SINGLE_OF)
+#undef VR_UNARY_SINGLE_OF
+#define VR_BINARY_SINGLE_OF(name, code, call) \
+  case k##name##Both:                         \
+    return Single##name;
+    VR_BINARY_STEPS(VR_BINARY_SINGLE_OF)
+#undef VR_BINARY_SINGLE_OF
     default:
-      return kNotReal;
+      return nullptr;
   }
 }
 
@@ -298,6 +322,8 @@ ErrorCode NumericProgram::Execute(Value& result, Value& lastResult) const {
 bool NumericProgram::Compile(const std::vector<Token>& postfix, const OperationTable* table) {
   code_.clear();
   bindings_.clear();
+  boundValues_.clear();
+  single_ = nullptr;
   slots_.clear();
   readsAngleUnit_ = false;
   table_ = table;
@@ -308,6 +334,7 @@ bool NumericProgram::Compile(const std::vector<Token>& postfix, const OperationT
   // Anything but one Value left is an error or a list of solutions.
   if (slots_.size() != 1) return false;
   code_.push_back(Instruction{});  // kReturn
+  single_ = code_.size() == 2 ? SingleStepOf(code_.front().op) : nullptr;
   for (Instruction& step : code_) {
     for (Source* source : {&step.a, &step.b}) {
       if (source->binding < 0) source->at = &source->constant;
@@ -469,9 +496,11 @@ bool NumericProgram::EmitFunction(const Token& t) {
 }
 
 bool NumericProgram::Bind(VariableTable& variables) {
+  boundValues_.clear();
   for (Binding& b : bindings_) {
     b.entry = variables.Find(b.name);
     if (b.entry == nullptr) return false;
+    boundValues_.push_back(&b.entry->value);
   }
   for (Instruction& step : code_) {
     for (Source* source : {&step.a, &step.b}) {

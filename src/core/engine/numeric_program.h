@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -47,8 +48,15 @@ class NumericProgram {
     if (readyFor_ != &variables || readyGeneration_ != variables.Generation()) [[unlikely]] {
       if (!Prepare(postfix, table, variables)) return kNotReal;
     }
+    if (single_ != nullptr) return RunSingleStep(result, lastResult);
     return Execute(result, lastResult);
   }
+
+  // What one step gives; the number and the code come back in registers.
+  struct StepResult {
+    double number;
+    ErrorCode code;
+  };
 
  private:
   enum class State : std::uint8_t { Unknown, Compiled, Refused };
@@ -100,11 +108,50 @@ class NumericProgram {
                VariableTable& variables);
   // Runs the compiled, bound program.
   ErrorCode Execute(Value& result, Value& lastResult) const;
+  // Most lines that graphs draw come down to one step (x*x, sin(x), 6.2+x
+  // once the constants are worked out). They skip the interpreter's loop,
+  // stack and dispatch, whose fixed cost would be most of their time; the
+  // checks and the stores are Execute's.
+  using SingleStep = StepResult (*)(const double* a, const double* b, bool radian);
+  ErrorCode RunSingleStep(Value& result, Value& lastResult) const {
+    for (const Value* v : boundValues_) {
+      if (v->kind != ValueKind::Real || !v->name.empty()) return kNotReal;
+    }
+    const Instruction& step = code_.front();
+    const StepResult r = single_(step.a.at, step.b.at, readsAngleUnit_ && RadianMode());
+    if (r.code != kOk) [[unlikely]] return Unnamed(r.code);
+    if (std::isnan(r.number)) [[unlikely]] return kNotReal;
+    StoreReal(result, r.number);
+    StoreReal(lastResult, r.number);
+    return kOk;
+  }
+  static void StoreReal(Value& target, double number) {
+    target.kind = ValueKind::Real;
+    if (!target.name.empty()) [[unlikely]] target.name.clear();
+    target.num.real = number;
+  }
+  // Errors that the general evaluator returns with no name attached; the
+  // program may return them itself, since it meets them at the same step.
+  static ErrorCode Unnamed(ErrorCode e) {
+    switch (e) {
+      case kDivisionByZero:
+      case kFloatingPointOverflow:
+      case kNegativePowerBase:
+      case kFactorialDomain:
+      case kLogarithmOfZero:
+        return e;
+      default:
+        return kNotReal;
+    }
+  }
 
   State state_ = State::Unknown;
   std::vector<Instruction> code_;
   std::vector<Binding> bindings_;
   std::vector<Slot> slots_;
+  // The bound variables' Values, which must hold plain Reals at each run.
+  std::vector<const Value*> boundValues_;
+  SingleStep single_ = nullptr;  // set when the program is one step
   bool readsAngleUnit_ = false;  // has trigonometric steps
   const OperationTable* table_ = nullptr;
   // The variable table the program is bound to, and its generation then;

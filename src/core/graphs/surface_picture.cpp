@@ -46,15 +46,22 @@ SurfaceProjection MakeSurfaceProjection(const SurfaceInputs& in, int width, std:
 
 SurfaceRaster RenderSurface(ExpressionEngine& engine, const SurfaceInputs& in, int width,
                             int height, std::int32_t& zShiftUsed) {
-  SurfaceRaster raster(width, height);
+  SurfaceRaster raster(0, 0);
+  RenderSurface(engine, in, width, height, zShiftUsed, raster);
+  return raster;
+}
+
+void RenderSurface(ExpressionEngine& engine, const SurfaceInputs& in, int width, int height,
+                   std::int32_t& zShiftUsed, SurfaceRaster& raster) {
+  raster.Reset(width, height);
   zShiftUsed = in.zShift == kZShiftUnset ? height / 2 : in.zShift;
-  if (width <= 0 || height <= 0) return raster;
+  if (width <= 0 || height <= 0) return;
   const int steps = SurfaceGridSteps(width);
   const double dx = -(in.xEnd - in.xStart) / steps;
   const double dy = -(in.yEnd - in.yStart) / steps;
   const SurfaceProjection view = MakeSurfaceProjection(in, width, zShiftUsed);
   // Equal ranges make the scale infinite; nothing sensible can be drawn.
-  if (!std::isfinite(view.scale)) return raster;
+  if (!std::isfinite(view.scale)) return;
 
   GraphFunction f(engine, {"x", "y"});
   f.Set(0, in.xStart);
@@ -94,7 +101,6 @@ SurfaceRaster RenderSurface(ExpressionEngine& engine, const SurfaceInputs& in, i
       }
     }
   }
-  return raster;
 }
 
 }  // namespace vr

@@ -32,5 +32,8 @@ SurfaceProjection MakeSurfaceProjection(const SurfaceInputs& inputs, int width,
 // receives the shift drawn with.
 SurfaceRaster RenderSurface(ExpressionEngine& engine, const SurfaceInputs& inputs, int width,
                             int height, std::int32_t& zShiftUsed);
+// The same, drawn into `raster`, whose storage is reused.
+void RenderSurface(ExpressionEngine& engine, const SurfaceInputs& inputs, int width, int height,
+                   std::int32_t& zShiftUsed, SurfaceRaster& raster);
 
 }  // namespace vr

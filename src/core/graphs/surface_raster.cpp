@@ -25,12 +25,14 @@ std::int64_t RoundDown(double u) {
 
 }  // namespace
 
-SurfaceRaster::SurfaceRaster(int width, int height)
-    : width_(std::max(width, 0)),
-      height_(std::max(height, 0)),
-      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), 0),
-      upper_(static_cast<std::size_t>(width_) + 2),
-      lower_(static_cast<std::size_t>(width_) + 2) {
+SurfaceRaster::SurfaceRaster(int width, int height) { Reset(width, height); }
+
+void SurfaceRaster::Reset(int width, int height) {
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), 0);
+  upper_.resize(static_cast<std::size_t>(width_) + 2);
+  lower_.resize(static_cast<std::size_t>(width_) + 2);
   ResetHorizons();
 }
 

@@ -14,12 +14,20 @@ namespace vr {
 class SurfaceRaster {
  public:
   SurfaceRaster(int width, int height);
+  // Empty again at a new size, keeping the storage it already has: a
+  // window redrawn over and over does not allocate (and fault in) a fresh
+  // raster each time.
+  void Reset(int width, int height);
 
   int Width() const { return width_; }
   int Height() const { return height_; }
   // True where the mesh is drawn; rows from the top.
   bool IsSet(int column, int rowFromTop) const;
   const std::vector<std::uint8_t>& Pixels() const { return pixels_; }
+  // One row from the top, Width() bytes, non-zero where drawn.
+  const std::uint8_t* Row(int rowFromTop) const {
+    return pixels_.data() + static_cast<std::size_t>(rowFromTop) * static_cast<std::size_t>(width_);
+  }
 
   // Both horizons back to empty, for the second family of lines.
   void ResetHorizons();
@@ -34,8 +42,8 @@ class SurfaceRaster {
   void ColumnWalk(PixelPoint q, int ddx, int ddy);
   void RowWalk(PixelPoint q, int ddx, int ddy);
 
-  int width_;
-  int height_;
+  int width_ = 0;
+  int height_ = 0;
   std::vector<std::uint8_t> pixels_;
   std::vector<std::int64_t> upper_;
   std::vector<std::int64_t> lower_;

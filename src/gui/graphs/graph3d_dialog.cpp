@@ -7,6 +7,7 @@
 
 #include "graphs/surface_picture.h"
 #include "gui/graphs/graph_colors.h"
+#include "gui/graphs/vector_state.h"
 
 namespace vr {
 
@@ -75,27 +76,39 @@ void Graph3DDialog::RenderPicture(QImage& picture) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const bool shiftUnset = model_.Inputs().zShift == kZShiftUnset;
   std::int32_t shift = 0;
-  const SurfaceRaster raster =
-      RenderSurface(Engine(), model_.Inputs(), size.width(), size.height(), shift);
+  LeaveWideVectorState();
+  RenderSurface(Engine(), model_.Inputs(), size.width(), size.height(), shift, raster_);
   if (shiftUnset) {
     model_.SetZShift(shift);
     edits_[6]->setText(QString::number(shift));
   }
   QApplication::restoreOverrideCursor();
 
-  // The mesh is computed per pixel of the drawing area; on a high-density
-  // screen each one becomes a block of device pixels.
-  QImage mesh(raster.Width(), raster.Height(), QImage::Format_RGB32);
-  mesh.fill(Qt::white);
+  // The mesh is computed per pixel of the drawing area. At one device
+  // pixel per pixel it is written straight into the white picture's rows;
+  // on a high-density screen it is drawn scaled, each pixel a block of
+  // device pixels.
+  const bool direct = picture.size() == size;
+  QImage mesh;
+  if (!direct) {
+    mesh = QImage(raster_.Width(), raster_.Height(), QImage::Format_RGB32);
+    mesh.fill(Qt::white);
+  }
+  QImage& target = direct ? picture : mesh;
   const QRgb green = kCurveColor.rgb();
-  for (int row = 0; row < raster.Height(); ++row) {
-    auto* line = reinterpret_cast<QRgb*>(mesh.scanLine(row));
-    for (int c = 0; c < raster.Width(); ++c) {
-      if (raster.IsSet(c, row)) line[c] = green;
+  for (int row = 0; row < raster_.Height(); ++row) {
+    const std::uint8_t* drawn = raster_.Row(row);
+    auto* line = reinterpret_cast<QRgb*>(target.scanLine(row));
+    for (int c = 0; c < raster_.Width(); ++c) {
+      if (drawn[c] != 0) line[c] = green;
     }
   }
-  QPainter painter(&picture);
-  painter.drawImage(QRect(QPoint(0, 0), size), mesh);
+  if (!direct) {
+    QPainter painter(&picture);
+    painter.drawImage(QRect(QPoint(0, 0), size), mesh);
+  }
 }
+
+void Graph3DDialog::ReleaseStorage() { raster_ = SurfaceRaster(0, 0); }
 
 }  // namespace vr

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphs/surface_model.h"
+#include "graphs/surface_raster.h"
 #include "gui/graphs/graph_window.h"
 
 class QLabel;
@@ -26,10 +27,12 @@ class Graph3DDialog : public GraphWindow {
 
  protected:
   void RenderPicture(QImage& picture) override;
+  void ReleaseStorage() override;
   void Retranslate() override;
 
  private:
   SurfaceModel model_;
+  SurfaceRaster raster_{0, 0};
   // function, x start, x end, y start, y end, Z-scale, Z-shift
   QLineEdit* edits_[7];
   // Function, Start x, End x, Start y, End y, Z-scale, Z-shift

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "gui/graphs/vector_state.h"
+
 namespace vr {
 
 namespace {
@@ -113,6 +115,7 @@ void GraphWindow::Present() {
 }
 
 void GraphWindow::ReleasePicture() {
+  if (isVisible() && !picture_.isNull()) spare_ = picture_;
   picture_ = QImage();
   ReleaseSamples();
 }
@@ -122,9 +125,14 @@ const QImage& GraphWindow::Picture() {
     const QSize size = area_->PictureSize();
     if (size.width() > 0 && size.height() > 0) {
       const qreal ratio = area_->devicePixelRatioF();
-      picture_ = QImage(size * ratio, QImage::Format_RGB32);
+      const QSize pixels = size * ratio;
+      // (A spare still shared with a copy someone kept is copied on the
+      // first write, so that copy never changes.)
+      picture_ = spare_.size() == pixels ? spare_ : QImage(pixels, QImage::Format_RGB32);
+      spare_ = QImage();
       picture_.setDevicePixelRatio(ratio);
       picture_.fill(Qt::white);
+      LeaveWideVectorState();
       RenderPicture(picture_);
     }
   }
@@ -175,6 +183,12 @@ void GraphWindow::resizeEvent(QResizeEvent* event) {
   }
   RecordGeometry();
   Redraw();
+}
+
+void GraphWindow::hideEvent(QHideEvent* event) {
+  spare_ = QImage();
+  ReleaseStorage();
+  QDialog::hideEvent(event);
 }
 
 void GraphWindow::moveEvent(QMoveEvent* event) {

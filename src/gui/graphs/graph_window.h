@@ -60,6 +60,8 @@ class GraphWindow : public QDialog {
   virtual void RenderPicture(QImage& picture) = 0;
   // Frees what the picture was made from (samples).
   virtual void ReleaseSamples() {}
+  // Frees the storage kept for the next picture of a shown window.
+  virtual void ReleaseStorage() {}
   virtual void Retranslate() = 0;
 
   // Controls placed in dialog units, as the window's layout is given.
@@ -80,6 +82,7 @@ class GraphWindow : public QDialog {
   void resizeEvent(QResizeEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   QRect FromDialogUnits(int x, int y, int w, int h) const;
@@ -93,6 +96,10 @@ class GraphWindow : public QDialog {
   ControlAnchors anchors_;
   std::map<int, QWidget*> anchored_;
   QImage picture_;
+  // The last picture's storage while the window is shown: a redraw at the
+  // same size fills it again instead of allocating several megabytes,
+  // which costs more than drawing the graph.
+  QImage spare_;
 };
 
 }  // namespace vr

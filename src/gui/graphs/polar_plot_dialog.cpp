@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "gui/graphs/graph_colors.h"
+#include "gui/graphs/vector_state.h"
 
 namespace vr {
 
@@ -47,6 +48,7 @@ void PolarPlotDialog::RenderPicture(QImage& picture) {
   const QSize size = Area()->PictureSize();
   if (!samples_) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    LeaveWideVectorState();
     samples_ = ComputePolarSamples(Engine(), model_.FunctionText(), model_.MaxAngle());
     QApplication::restoreOverrideCursor();
   }
