@@ -195,8 +195,8 @@ class SettingsTest : public QObject {
                         {Qt::Key_Backspace, Qt::ShiftModifier, 0x08, 1},
                         {Qt::Key_Control, Qt::ControlModifier, 0x51, 2},  // a modifier alone
                         {Qt::Key_Super_R, Qt::MetaModifier, 0x51, 2},
-                        {Qt::Key_CapsLock, Qt::NoModifier, 0x51, 2},      // no key for the options
-                        {Qt::Key_Tab, Qt::NoModifier, 0x51, 2},           // leaves the field
+                        {Qt::Key_CapsLock, Qt::NoModifier, 0x51, 2},  // no key for the options
+                        {Qt::Key_Tab, Qt::NoModifier, 0x51, 2},       // leaves the field
                         {Qt::Key_Backtab, Qt::ShiftModifier, 0x51, 2},
                         {Qt::Key_Tab, Qt::ControlModifier, 0x09, 2}};
     for (const auto& [key, modifiers, virtualKey, flags] : rows) {
