@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>vr::AboutBox</name>
+    <message>
+        <source>About VadadeRivo</source>
+        <translation>О программе VadadeRivo</translation>
+    </message>
+    <message>
+        <source>How to use the calculator</source>
+        <translation>Как пользоваться калькулятором</translation>
+    </message>
+</context>
+<context>
     <name>vr::CalculatorDialog</name>
     <message>
         <source>VadadeRivo</source>
@@ -145,29 +156,26 @@ Close without saving, or keep the window open and copy what you need?</source>
     </message>
 </context>
 <context>
-    <name>vr::TrayPresence</name>
+    <name>vr::FunctionsDialog</name>
     <message>
-        <source>&amp;Restore</source>
-        <translation>&amp;Восстановить</translation>
+        <source>Functions list</source>
+        <translation>Список функций</translation>
     </message>
     <message>
-        <source>&amp;About VadadeRivo...</source>
-        <translation>&amp;О программе VadadeRivo...</translation>
+        <source>Function</source>
+        <translation>Функция</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Выход</translation>
-    </message>
-</context>
-<context>
-    <name>vr::AboutBox</name>
-    <message>
-        <source>About VadadeRivo</source>
-        <translation>О программе VadadeRivo</translation>
+        <source>Short description</source>
+        <translation>Краткое описание</translation>
     </message>
     <message>
-        <source>How to use the calculator</source>
-        <translation>Как пользоваться калькулятором</translation>
+        <source>&amp;Select</source>
+        <translation>&amp;Выбрать</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
     </message>
 </context>
 <context>
@@ -271,29 +279,6 @@ Close without saving, or keep the window open and copy what you need?</source>
     <message>
         <source>To international system</source>
         <translation>В международную систему</translation>
-    </message>
-</context>
-<context>
-    <name>vr::FunctionsDialog</name>
-    <message>
-        <source>Functions list</source>
-        <translation>Список функций</translation>
-    </message>
-    <message>
-        <source>Function</source>
-        <translation>Функция</translation>
-    </message>
-    <message>
-        <source>Short description</source>
-        <translation>Краткое описание</translation>
-    </message>
-    <message>
-        <source>&amp;Select</source>
-        <translation>&amp;Выбрать</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Отмена</translation>
     </message>
 </context>
 </TS>

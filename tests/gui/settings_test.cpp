@@ -7,6 +7,8 @@
 #include "gui/settings/loaded_functions_dialog.h"
 #include "gui/settings/preferences_sheet.h"
 #include "gui/settings/variables_dialog.h"
+#include "gui/window/preferences_commit.h"
+#include "gui/window/ui_language.h"
 #include "gui_test_support.h"
 #include "scripts/script_file.h"
 #include "scripts/script_statement_list.h"
@@ -46,6 +48,23 @@ const std::pair<const char*, std::int32_t R::*> kCheckFields[] = {
 void WhenSheetOpens(CalculatorDialog& dialog, std::function<void(PreferencesSheet&)> act) {
   QTimer::singleShot(0, &dialog, [&dialog, act] { act(*dialog.findChild<PreferencesSheet*>()); });
 }
+
+// The text of the label that names `control`.
+QString LabelOf(const QWidget& dialog, const char* control) {
+  for (const QLabel* label : dialog.findChildren<QLabel*>())
+    if (label->buddy() != nullptr && label->buddy()->objectName() == control) return label->text();
+  return {};
+}
+
+// The Russian interface while it lives, whatever the test's outcome.
+struct RussianInterface {
+  ScopedOptions options;
+  RussianInterface() {
+    Options().english = 0;
+    ApplyUiLanguage(false);
+  }
+  ~RussianInterface() { ApplyUiLanguage(true); }
+};
 
 QStringList Column(const QTreeWidget* list, int column) {
   QStringList texts;
@@ -176,8 +195,8 @@ class SettingsTest : public QObject {
                         {Qt::Key_Backspace, Qt::ShiftModifier, 0x08, 1},
                         {Qt::Key_Control, Qt::ControlModifier, 0x51, 2},  // a modifier alone
                         {Qt::Key_Super_R, Qt::MetaModifier, 0x51, 2},
-                        {Qt::Key_CapsLock, Qt::NoModifier, 0x51, 2},      // no key for the options
-                        {Qt::Key_Tab, Qt::NoModifier, 0x51, 2},           // leaves the field
+                        {Qt::Key_CapsLock, Qt::NoModifier, 0x51, 2},  // no key for the options
+                        {Qt::Key_Tab, Qt::NoModifier, 0x51, 2},       // leaves the field
                         {Qt::Key_Backtab, Qt::ShiftModifier, 0x51, 2},
                         {Qt::Key_Tab, Qt::ControlModifier, 0x09, 2}};
     for (const auto& [key, modifiers, virtualKey, flags] : rows) {
@@ -420,6 +439,48 @@ class SettingsTest : public QObject {
                (any ? QStringList{" circle area", "", "a ## b"} : QStringList{""}));
       if (any) QCOMPARE(list->topLevelItem(0)->toolTip(1), QString(" circle area"));
     }
+  }
+
+  // Dialogs built while the Russian interface is in force speak Russian,
+  // except for the texts that are the same in both languages.
+  void russianTexts() {
+    ScopedScriptStatements noFunctions;
+    QList<std::pair<QString, QString>> rows;
+    {
+      RussianInterface russian;
+      OptionsRecord working;
+      PreferencesSheet sheet(working);
+      VariablesDialog variables(*session_);
+      answer_ = false;
+      variables.findChild<QPushButton*>("deleteAllVariables")->click();
+      LoadedFunctionsDialog functions;
+      const auto* list = variables.List();
+      rows = {{sheet.windowTitle(), "  Настройки"},
+              {sheet.Tabs()->tabText(0), "Общие"},
+              {sheet.Tabs()->tabText(2), "Данные"},
+              {sheet.Buttons()->button(QDialogButtonBox::Ok)->text(), "OK"},
+              {sheet.Buttons()->button(QDialogButtonBox::Cancel)->text(), "Отмена"},
+              {Control<QCheckBox>(sheet, "saveResults")->text(), "сохранять результаты в скрипт"},
+              {Control<QCheckBox>(sheet, "autoStart")->text(), "запускать при входе в систему"},
+              {Control<QRadioButton>(sheet, "exponential")->text(), "экспоненциальный"},
+              {LabelOf(sheet, "precision"), "цифр  "},
+              {LabelOf(sheet, "textHighlight"), "Результат"},
+              {LabelOf(sheet, "fontSize"), "Размер шрифта"},
+              {Control<QPushButton>(sheet, "resetToDefault")->text(), "Стандартные установки"},
+              {variables.windowTitle(), "Список переменных"},
+              {list->headerItem()->text(1), "Тип числа"},
+              {list->topLevelItem(1)->text(1), "Шестнадцатеричное"},
+              {list->topLevelItem(5)->text(1), "Строка"},
+              {Control<QPushButton>(variables, "deleteVariable")->text(), "&Удалить переменную"},
+              {questions_.value(0), "Вы действительно желаете удалить все переменные?"},
+              {functions.windowTitle(), "Загруженные функции"},
+              {functions.List()->headerItem()->text(1), "Описание"},
+              {functions.List()->topLevelItem(0)->text(0), "Ни одной функции не загружено"}};
+    }
+    for (const auto& [shown, expected] : rows) QCOMPARE(shown, expected);
+    // Built again after the switch back, a dialog speaks English.
+    VariablesDialog variables(*session_);
+    QCOMPARE(variables.windowTitle(), QString("Variable list"));
   }
 };
 

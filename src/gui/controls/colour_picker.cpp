@@ -12,7 +12,7 @@
 #include <QStylePainter>
 #include <QToolTip>
 
-#include "gui/window/color_ref.h"
+#include "gui/controls/color_ref.h"
 
 namespace vr {
 

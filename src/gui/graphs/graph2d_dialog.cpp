@@ -30,10 +30,10 @@ Graph2DDialog::Graph2DDialog(ExpressionEngine& engine, QWidget* mainWindow)
 }
 
 void Graph2DDialog::Retranslate() {
-  setWindowTitle(Text("2D-graph"));
-  functionLabel_->setText(Text("Function"));
-  startLabel_->setText(Text("Start x"));
-  endLabel_->setText(Text("End x"));
+  setWindowTitle(GraphWindow::tr("2D-graph"));
+  functionLabel_->setText(GraphWindow::tr("Function"));
+  startLabel_->setText(GraphWindow::tr("Start x"));
+  endLabel_->setText(GraphWindow::tr("End x"));
 }
 
 int Graph2DDialog::SetFromCommand(std::string_view argument) {

@@ -49,9 +49,15 @@ Graph3DDialog::Graph3DDialog(ExpressionEngine& engine, QWidget* mainWindow)
 }
 
 void Graph3DDialog::Retranslate() {
-  setWindowTitle(Text("3D-graph"));
-  const char* texts[] = {"Function", "Start x", "End x", "Start y", "End y", "Z-scale", "Z-shift"};
-  for (int i = 0; i < 7; ++i) labels_[i]->setText(Text(texts[i]));
+  setWindowTitle(GraphWindow::tr("3D-graph"));
+  static const char* const texts[] = {QT_TRANSLATE_NOOP("vr::GraphWindow", "Function"),
+                                      QT_TRANSLATE_NOOP("vr::GraphWindow", "Start x"),
+                                      QT_TRANSLATE_NOOP("vr::GraphWindow", "End x"),
+                                      QT_TRANSLATE_NOOP("vr::GraphWindow", "Start y"),
+                                      QT_TRANSLATE_NOOP("vr::GraphWindow", "End y"),
+                                      QT_TRANSLATE_NOOP("vr::GraphWindow", "Z-scale"),
+                                      QT_TRANSLATE_NOOP("vr::GraphWindow", "Z-shift")};
+  for (int i = 0; i < 7; ++i) labels_[i]->setText(GraphWindow::tr(texts[i]));
 }
 
 int Graph3DDialog::SetFromCommand(std::string_view argument) {

@@ -1,7 +1,6 @@
 #include "gui/graphs/graph_window.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,10 +43,6 @@ GraphWindow::GraphWindow(ExpressionEngine& engine, GraphGeometry OptionsRecord::
       geometry_(geometry),
       mainWindow_(mainWindow) {
   setSizeGripEnabled(false);
-}
-
-QString GraphWindow::Text(const char* english) {
-  return QCoreApplication::translate("vr::GraphWindow", english);
 }
 
 QRect GraphWindow::FromDialogUnits(int x, int y, int w, int h) const {

@@ -36,7 +36,8 @@ class DrawingArea : public QFrame {
 // What the three graph windows share: the picture made on demand and freed
 // whenever the inputs or the size change, Enter and Escape, closing,
 // resizing with anchored controls, and being shown by a command at the
-// place the window had before.
+// place the window had before. Their texts are translated as
+// GraphWindow::tr, so that a label common to them is translated once.
 class GraphWindow : public QDialog {
   Q_OBJECT
 
@@ -75,7 +76,6 @@ class GraphWindow : public QDialog {
   void Redraw();
 
   ExpressionEngine& Engine() const { return engine_; }
-  static QString Text(const char* english);
 
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

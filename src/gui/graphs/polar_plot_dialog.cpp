@@ -25,9 +25,9 @@ PolarPlotDialog::PolarPlotDialog(ExpressionEngine& engine, QWidget* mainWindow)
 }
 
 void PolarPlotDialog::Retranslate() {
-  setWindowTitle(Text("Polar plot"));
-  functionLabel_->setText(Text("Function"));
-  angleLabel_->setText(Text("Max. angle"));
+  setWindowTitle(GraphWindow::tr("Polar plot"));
+  functionLabel_->setText(GraphWindow::tr("Function"));
+  angleLabel_->setText(GraphWindow::tr("Max. angle"));
 }
 
 int PolarPlotDialog::SetFromCommand(std::string_view argument) {

@@ -6,23 +6,22 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "gui/settings/ui_text.h"
 #include "scripts/script_statement_list.h"
 
 namespace vr {
 
 LoadedFunctionsDialog::LoadedFunctionsDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(UiText("Loaded functions", "Загруженные функции"));
+  setWindowTitle(tr("Loaded functions"));
   list_ = new QTreeWidget(this);
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->setAllColumnsShowFocus(true);
-  list_->setHeaderLabels({UiText("Name", "Имя"), UiText("Description", "Описание")});
+  list_->setHeaderLabels({tr("Name"), tr("Description")});
   list_->header()->setStretchLastSection(true);
   list_->setColumnWidth(0, 100);
 
-  auto* close = new QPushButton(UiText("&Close", "&Закрыть"), this);
+  auto* close = new QPushButton(tr("&Close"), this);
   close->setDefault(true);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   auto* buttons = new QHBoxLayout;
@@ -51,8 +50,7 @@ void LoadedFunctionsDialog::Fill() {
     for (int c = 0; c < columns.size(); ++c) item->setToolTip(c, columns[c]);
   }
   if (functions.empty()) {
-    auto* none = new QTreeWidgetItem(
-        list_, {UiText("No function is loaded", "Ни одной функции не загружено")});
+    auto* none = new QTreeWidgetItem(list_, {tr("No function is loaded")});
     none->setFirstColumnSpanned(true);
   }
 }

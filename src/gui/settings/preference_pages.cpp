@@ -14,15 +14,13 @@
 
 #include "gui/controls/colour_picker.h"
 #include "gui/settings/hot_key_edit.h"
-#include "gui/settings/ui_text.h"
 
 namespace vr {
 
 namespace {
 
-QCheckBox* Check(const char* name, const char* english, const char* russian, std::int32_t value,
-                 QWidget* parent) {
-  auto* box = new QCheckBox(UiText(english, russian), parent);
+QCheckBox* Check(const char* name, const QString& text, std::int32_t value, QWidget* parent) {
+  auto* box = new QCheckBox(text, parent);
   box->setObjectName(QString::fromLatin1(name));
   box->setChecked(value != 0);
   return box;
@@ -30,9 +28,7 @@ QCheckBox* Check(const char* name, const char* english, const char* russian, std
 
 std::int32_t Flag(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
 
-QGroupBox* Group(const char* english, const char* russian, QWidget* parent) {
-  return new QGroupBox(UiText(english, russian), parent);
-}
+QGroupBox* Group(const QString& title, QWidget* parent) { return new QGroupBox(title, parent); }
 
 }  // namespace
 
@@ -40,39 +36,33 @@ QGroupBox* Group(const char* english, const char* russian, QWidget* parent) {
 
 GeneralPage::GeneralPage(OptionsRecord& working, QWidget* parent)
     : PreferencePage(working, parent) {
-  auto* results = Group("  Calculation results ...  ", "  Результаты вычислений  ", this);
-  showCalcResult_ = Check("showCalcResult", "show them after calculating current line",
-                          "показывать после вычисления", working.showCalcResult, results);
-  showScriptResult_ = Check("showScriptResult", "show intermediate ones while executing script",
-                            "показывать при выполнении скрипта", working.showScriptResult, results);
-  saveResults_ = Check("saveResults", "save them in script", "сохранять результаты в скрипт",
-                       working.saveResults, results);
+  auto* results = Group(tr("  Calculation results ...  "), this);
+  showCalcResult_ = Check("showCalcResult", tr("show them after calculating current line"),
+                          working.showCalcResult, results);
+  showScriptResult_ = Check("showScriptResult", tr("show intermediate ones while executing script"),
+                            working.showScriptResult, results);
+  saveResults_ = Check("saveResults", tr("save them in script"), working.saveResults, results);
   auto* resultsLayout = new QVBoxLayout(results);
   resultsLayout->addWidget(showCalcResult_);
   resultsLayout->addWidget(showScriptResult_);
   resultsLayout->addWidget(saveResults_);
 
-  stayOnTop_ = Check("stayOnTop", "stay-on-top main form ", "главное окно поверх всех",
-                     working.stayOnTop, this);
-  minToTray_ =
-      Check("minToTray", "minimize to tray", "сворачивать в трэй", working.minToTray, this);
-  auto* hotKeyLabel = new QLabel(UiText("calculator hotkey", "горячая клавиша вызова"), this);
+  stayOnTop_ = Check("stayOnTop", tr("stay-on-top main form "), working.stayOnTop, this);
+  minToTray_ = Check("minToTray", tr("minimize to tray"), working.minToTray, this);
+  auto* hotKeyLabel = new QLabel(tr("calculator hotkey"), this);
   hotKey_ = new HotKeyEdit(this);
   hotKey_->setObjectName(QStringLiteral("hotKey"));
   hotKey_->SetHotKey(working.hotKeyKey, working.hotKeyModifiers);
   hotKeyLabel->setBuddy(hotKey_);
-  autoClip_ = Check("autoClip", "autocopy result to the clipoard after calculation",
-                    "автоматически копировать в буфер обмена", working.autoClip, this);
+  autoClip_ = Check("autoClip", tr("autocopy result to the clipoard after calculation"),
+                    working.autoClip, this);
 
   auto* hotKeyRow = new QHBoxLayout;
   hotKeyRow->addWidget(hotKeyLabel);
   hotKeyRow->addWidget(hotKey_, 1);
 
   // A line that runs longer is stopped with "Time limit reached".
-  auto* timeLimitLabel = new QLabel(
-      UiText("time limit for one line, seconds (0: none)",
-             "предельное время вычисления строки, секунд (0: без предела)"),
-      this);
+  auto* timeLimitLabel = new QLabel(tr("time limit for one line, seconds (0: none)"), this);
   timeLimit_ = new QSpinBox(this);
   timeLimit_->setObjectName(QStringLiteral("timeLimit"));
   timeLimit_->setRange(0, 24 * 60 * 60);
@@ -114,25 +104,24 @@ void GeneralPage::Store() {
 
 StartExitPage::StartExitPage(OptionsRecord& working, QWidget* parent)
     : PreferencePage(working, parent) {
-  autoStart_ = Check("autoStart", "start when the desktop session starts",
-                     "запускать при входе в систему",
-                     working.autoStart, this);
+  autoStart_ =
+      Check("autoStart", tr("start when the desktop session starts"), working.autoStart, this);
   // Starting minimised means nothing without starting with the session.
-  startMinimized_ = Check("startMinimized", "start minimized", "запускать свернутым",
+  startMinimized_ = Check("startMinimized", tr("start minimized"),
                           working.autoStart != 0 ? working.startMinimized : 0, this);
   startMinimized_->setEnabled(working.autoStart != 0);
   connect(autoStart_, &QCheckBox::clicked, this, [this](bool checked) {
     startMinimized_->setEnabled(checked);
     if (!checked) startMinimized_->setChecked(false);
   });
-  closeMinimize_ = Check("closeMinimize", "close button operates as minimize one",
-                         "кнопка закрыть работает как свернуть", working.closeMinimize, this);
+  closeMinimize_ = Check("closeMinimize", tr("close button operates as minimize one"),
+                         working.closeMinimize, this);
 
-  auto* saved = Group("  Save on exit  ", "  Сохранять при выходе  ", this);
-  saveVars_ = Check("saveVars", "variables", "переменные", working.saveVars, saved);
-  saveExpr_ = Check("saveExpr", "expressions", "выражения", working.saveExpr, saved);
-  saveWindowsPositions_ = Check("saveWindowsPositions", "window size and position",
-                                "позицию главного окна", working.saveWindowsPositions, saved);
+  auto* saved = Group(tr("  Save on exit  "), this);
+  saveVars_ = Check("saveVars", tr("variables"), working.saveVars, saved);
+  saveExpr_ = Check("saveExpr", tr("expressions"), working.saveExpr, saved);
+  saveWindowsPositions_ = Check("saveWindowsPositions", tr("window size and position"),
+                                working.saveWindowsPositions, saved);
   auto* savedLayout = new QVBoxLayout(saved);
   savedLayout->addWidget(saveVars_);
   savedLayout->addWidget(saveExpr_);
@@ -164,30 +153,30 @@ void StartExitPage::Store() {
 
 ResultsPage::ResultsPage(OptionsRecord& working, QWidget* parent)
     : PreferencePage(working, parent) {
-  auto* format = Group("  Number format  ", "  Формат числа  ", this);
-  exponential_ = new QRadioButton(UiText("exponential", "экспоненциальный"), format);
+  auto* format = Group(tr("  Number format  "), this);
+  exponential_ = new QRadioButton(tr("exponential"), format);
   exponential_->setObjectName(QStringLiteral("exponential"));
-  fixed_ = new QRadioButton(UiText("fixed", "фиксированный"), format);
+  fixed_ = new QRadioButton(tr("fixed"), format);
   fixed_->setObjectName(QStringLiteral("fixed"));
   (working.format == 1 ? fixed_ : exponential_)->setChecked(true);
   auto* formatLayout = new QVBoxLayout(format);
   formatLayout->addWidget(exponential_);
   formatLayout->addWidget(fixed_);
 
-  auto* precision = Group("  Precision  ", "  Точность  ", this);
+  auto* precision = Group(tr("  Precision  "), this);
   precision_ = new QSpinBox(precision);
   precision_->setObjectName(QStringLiteral("precision"));
   // The spin box refuses every text outside the range, so no precision
   // outside it can ever reach the options.
   precision_->setRange(0, 15);
   precision_->setValue(working.precision < 0 || working.precision > 15 ? 15 : working.precision);
-  auto* digits = new QLabel(UiText("decimal digits", "цифр  "), precision);
+  auto* digits = new QLabel(tr("decimal digits"), precision);
   digits->setBuddy(precision_);
   auto* precisionLayout = new QHBoxLayout(precision);
   precisionLayout->addWidget(precision_);
   precisionLayout->addWidget(digits, 1);
 
-  auto* date = Group("  Date format  ", "  Формат даты  ", this);
+  auto* date = Group(tr("  Date format  "), this);
   dateFormat_ = new QComboBox(date);
   dateFormat_->setObjectName(QStringLiteral("dateFormat"));
   dateFormat_->addItems(
@@ -217,28 +206,31 @@ namespace {
 
 struct PickerField {
   const char* name;
-  const char* english;
-  const char* russian;
+  const char* label;
   std::uint32_t OptionsRecord::*field;
 };
 
 // In the order of ColourPage::pickers_: three for the expression window,
 // four for the keypad.
 constexpr std::array<PickerField, 7> kPickerFields = {{
-    {"textColor", "Text", "Текст", &OptionsRecord::textColor},
-    {"backColor", "Background", "Фон", &OptionsRecord::backColor},
-    {"textHighlight", "Last result", "Результат", &OptionsRecord::textHighlight},
-    {"digitColor", "Digits", "Цифры", &OptionsRecord::digitColor},
-    {"operationColor", "Operations", "Операции", &OptionsRecord::operationColor},
-    {"functionColor", "Functions", "Функции", &OptionsRecord::functionColor},
-    {"buttonHighlight", "Highlight", "Подсветка", &OptionsRecord::buttonHighlight},
+    {"textColor", QT_TRANSLATE_NOOP("vr::ColourPage", "Text"), &OptionsRecord::textColor},
+    {"backColor", QT_TRANSLATE_NOOP("vr::ColourPage", "Background"), &OptionsRecord::backColor},
+    {"textHighlight", QT_TRANSLATE_NOOP("vr::ColourPage", "Last result"),
+     &OptionsRecord::textHighlight},
+    {"digitColor", QT_TRANSLATE_NOOP("vr::ColourPage", "Digits"), &OptionsRecord::digitColor},
+    {"operationColor", QT_TRANSLATE_NOOP("vr::ColourPage", "Operations"),
+     &OptionsRecord::operationColor},
+    {"functionColor", QT_TRANSLATE_NOOP("vr::ColourPage", "Functions"),
+     &OptionsRecord::functionColor},
+    {"buttonHighlight", QT_TRANSLATE_NOOP("vr::ColourPage", "Highlight"),
+     &OptionsRecord::buttonHighlight},
 }};
 
 }  // namespace
 
 ColourPage::ColourPage(OptionsRecord& working, QWidget* parent) : PreferencePage(working, parent) {
-  auto* editor = Group("  Expression window  ", "  Окно ввода  ", this);
-  auto* buttons = Group("  Buttons  ", "  Кнопки  ", this);
+  auto* editor = Group(tr("  Expression window  "), this);
+  auto* buttons = Group(tr("  Buttons  "), this);
   auto* editorLayout = new QGridLayout(editor);
   auto* buttonsLayout = new QGridLayout(buttons);
   for (std::size_t i = 0; i < kPickerFields.size(); ++i) {
@@ -249,7 +241,7 @@ ColourPage::ColourPage(OptionsRecord& working, QWidget* parent) : PreferencePage
     picker->setObjectName(QString::fromLatin1(f.name));
     // The options keep real colours only; there is no "automatic" one.
     picker->SetDefaultText({});
-    auto* label = new QLabel(UiText(f.english, f.russian), group);
+    auto* label = new QLabel(tr(f.label), group);
     label->setBuddy(picker);
     const int row = static_cast<int>(i < 3 ? i : i - 3);
     grid->addWidget(label, row, 0);
@@ -261,7 +253,7 @@ ColourPage::ColourPage(OptionsRecord& working, QWidget* parent) : PreferencePage
   for (const char* size : {"9", "10", "11", "12", "14", "16"})
     fontSize_->addItem(QString::fromLatin1(size));
   fontSize_->setCurrentIndex(std::clamp<int>(working.fontSize, 0, 5));
-  auto* fontLabel = new QLabel(UiText("Font size", "Размер шрифта"), editor);
+  auto* fontLabel = new QLabel(tr("Font size"), editor);
   fontLabel->setBuddy(fontSize_);
   editorLayout->addWidget(fontLabel, 3, 0);
   editorLayout->addWidget(fontSize_, 3, 1);
@@ -271,7 +263,7 @@ ColourPage::ColourPage(OptionsRecord& working, QWidget* parent) : PreferencePage
   }
   ShowColours();
 
-  auto* reset = new QPushButton(UiText("Reset to default", "Стандартные установки"), this);
+  auto* reset = new QPushButton(tr("Reset to default"), this);
   reset->setObjectName(QStringLiteral("resetToDefault"));
   connect(reset, &QPushButton::clicked, this, &ColourPage::ResetToDefault);
   auto* resetRow = new QHBoxLayout;

@@ -10,7 +10,6 @@ class QTabWidget;
 
 namespace vr {
 
-class CalculatorDialog;
 class PreferencePage;
 
 // The preferences: four pages over a working copy of the options. A page
@@ -37,17 +36,5 @@ class PreferencesSheet : public QDialog {
   std::array<PreferencePage*, 4> pages_{};
   std::array<bool, 4> visited_{};
 };
-
-// Copies `working` into the live options and makes the window follow what
-// changed since `before`: saves the options file, re-colours the editor and
-// the keypad, rebuilds the number pattern, and updates always-on-top and the
-// autostart entry when those changed.
-void CommitPreferences(CalculatorDialog& dialog, const OptionsRecord& working,
-                       const OptionsRecord& before);
-
-// F9 and "Preferences...": runs the sheet over a copy of the live options
-// and commits it on OK and Apply. The global hot key is released while the
-// sheet is open, so that pressing it there records it instead of firing.
-void OpenPreferences(CalculatorDialog& dialog);
 
 }  // namespace vr

@@ -8,7 +8,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "gui/settings/ui_text.h"
 #include "session/calculator_session.h"
 #include "settings/options_record.h"
 #include "values/value_text.h"
@@ -22,7 +21,7 @@ DeleteConfirmation& Confirmation() {
     QMessageBox box(QMessageBox::Question, parent->windowTitle(), question,
                     QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Cancel);
-    box.button(QMessageBox::Cancel)->setText(UiText("Cancel", "Отмена"));
+    box.button(QMessageBox::Cancel)->setText(VariablesDialog::tr("Cancel"));
     return box.exec() == QMessageBox::Ok;
   };
   return confirm;
@@ -30,22 +29,22 @@ DeleteConfirmation& Confirmation() {
 
 }  // namespace
 
-QString VariableTypeName(ValueKind kind) {
+QString VariablesDialog::TypeName(ValueKind kind) {
   switch (kind) {
     case ValueKind::Real:
-      return UiText("Decimal", "Десятичное");
+      return tr("Decimal");
     case ValueKind::Integer:
-      return UiText("Hex", "Шестнадцатеричное");
+      return tr("Hex");
     case ValueKind::Time:
-      return UiText("Time", "Время");
+      return tr("Time");
     case ValueKind::Complex:
-      return UiText("Complex", "Комплексное");
+      return tr("Complex");
     case ValueKind::Fraction:
-      return UiText("Fraction", "Дробь");
+      return tr("Fraction");
     case ValueKind::String:
-      return UiText("String", "Строка");
+      return tr("String");
     case ValueKind::Date:
-      return UiText("Date", "Дата");
+      return tr("Date");
     default:
       return {};
   }
@@ -57,26 +56,24 @@ void VariablesDialog::SetConfirmation(DeleteConfirmation confirm) {
 
 VariablesDialog::VariablesDialog(CalculatorSession& session, QWidget* parent)
     : QDialog(parent), session_(session) {
-  setWindowTitle(UiText("Variable list", "Список переменных"));
+  setWindowTitle(tr("Variable list"));
   list_ = new QTreeWidget(this);
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setAllColumnsShowFocus(true);
-  list_->setHeaderLabels(
-      {UiText("Name", "Имя"), UiText("Type", "Тип числа"), UiText("Value", "Значение")});
+  list_->setHeaderLabels({tr("Name"), tr("Type"), tr("Value")});
   list_->header()->setStretchLastSection(true);
   list_->setColumnWidth(0, 100);
   list_->setColumnWidth(1, 80);
   list_->installEventFilter(this);
 
-  auto* close = new QPushButton(UiText("&Close", "&Закрыть"), this);
+  auto* close = new QPushButton(tr("&Close"), this);
   close->setObjectName(QStringLiteral("close"));
-  auto* deleteOne = new QPushButton(UiText("&Delete variable", "&Удалить переменную"), this);
+  auto* deleteOne = new QPushButton(tr("&Delete variable"), this);
   deleteOne->setObjectName(QStringLiteral("deleteVariable"));
-  auto* deleteAll =
-      new QPushButton(UiText("Delete &all variables", "У&далить все переменные"), this);
+  auto* deleteAll = new QPushButton(tr("Delete &all variables"), this);
   deleteAll->setObjectName(QStringLiteral("deleteAllVariables"));
   close->setDefault(true);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -101,8 +98,7 @@ void VariablesDialog::Fill() {
   for (int i = 0; i < table.Count(); ++i) {
     const VariableEntry* entry = table.At(i);
     if (entry == nullptr || entry->name.empty()) continue;
-    const QStringList columns = {QString::fromStdString(entry->name),
-                                 VariableTypeName(entry->value.kind),
+    const QStringList columns = {QString::fromStdString(entry->name), TypeName(entry->value.kind),
                                  QString::fromStdString(FormatValue(entry->value))};
     auto* item = new QTreeWidgetItem(list_, columns);
     // A long value does not fit its column; the tip shows it whole.
@@ -117,9 +113,7 @@ void VariablesDialog::Fill() {
 void VariablesDialog::DeleteVariable() {
   VariableTable& table = session_.Engine().Variables();
   if (table.Count() == 0) return;
-  if (!Confirmation()(this, UiText("Do you really want to delete the variable?",
-                                   "Вы действительно желаете удалить переменную?")))
-    return;
+  if (!Confirmation()(this, tr("Do you really want to delete the variable?"))) return;
   const QList<QTreeWidgetItem*> selected = list_->selectedItems();
   if (selected.isEmpty()) return;
   table.Remove(selected.front()->text(0).toStdString());
@@ -129,9 +123,7 @@ void VariablesDialog::DeleteVariable() {
 void VariablesDialog::DeleteAllVariables() {
   VariableTable& table = session_.Engine().Variables();
   if (table.Count() == 0) return;
-  if (!Confirmation()(this, UiText("Are you sure to delete all variables?",
-                                   "Вы действительно желаете удалить все переменные?")))
-    return;
+  if (!Confirmation()(this, tr("Are you sure to delete all variables?"))) return;
   table.Clear();
   Fill();
 }

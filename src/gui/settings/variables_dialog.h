@@ -29,6 +29,8 @@ class VariablesDialog : public QDialog {
   void DeleteAllVariables();
 
   static void SetConfirmation(DeleteConfirmation confirm);
+  // The type name shown for a value kind in the UI language.
+  static QString TypeName(ValueKind kind);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,9 +43,6 @@ class VariablesDialog : public QDialog {
   CalculatorSession& session_;
   QTreeWidget* list_;
 };
-
-// The type name shown for a value kind in the UI language.
-QString VariableTypeName(ValueKind kind);
 
 // F2 and "Variables...".
 void OpenVariablesDialog(QWidget* parent, CalculatorSession& session);

@@ -14,13 +14,13 @@
 #include <iostream>
 #include <sstream>
 
+#include "gui/controls/color_ref.h"
 #include "gui/graphs/graph_windows.h"
 #include "gui/platform/app_icon.h"
 #include "gui/platform/global_hot_key.h"
 #include "gui/platform/help_pages.h"
 #include "gui/platform/tray_presence.h"
 #include "gui/window/about_box.h"
-#include "gui/window/color_ref.h"
 #include "gui/window/expression_editor.h"
 #include "gui/window/keypad.h"
 #include "gui/window/line_flow.h"

@@ -8,8 +8,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "gui/controls/color_ref.h"
 #include "gui/controls/round_button.h"
-#include "gui/window/color_ref.h"
 #include "settings/options_record.h"
 
 namespace vr {

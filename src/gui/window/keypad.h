@@ -15,8 +15,9 @@ namespace vr {
 class RoundButton;
 struct OptionsRecord;
 
-// Identifiers of the keys, also used to find a key in the keypad.
-enum KeyId : int {
+// Identifiers of the keys, also used to find a key in the keypad. No fixed
+// underlying type: lupdate's parser loses the namespace after "enum X : int".
+enum KeyId {
   kKeyFunctions = 1008,
   kKeyConv = 1011,
   kKey1 = 1053,  // the digits 1 to 9 follow in order

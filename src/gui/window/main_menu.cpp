@@ -9,26 +9,16 @@
 #include <QTextDocument>
 
 #include "gui/platform/program_restart.h"
+#include "gui/settings/loaded_functions_dialog.h"
+#include "gui/settings/variables_dialog.h"
 #include "gui/window/calculator_dialog.h"
 #include "gui/window/expression_editor.h"
 #include "gui/window/keypad.h"
 #include "gui/window/line_runner.h"
 #include "gui/window/menu_commands.h"
+#include "gui/window/preferences_commit.h"
 #include "gui/window/ui_language.h"
 #include "settings/options_record.h"
-
-#if __has_include("gui/settings/preferences_sheet.h")
-#include "gui/settings/preferences_sheet.h"
-#define VR_HAVE_PREFERENCES 1
-#endif
-#if __has_include("gui/settings/variables_dialog.h")
-#include "gui/settings/variables_dialog.h"
-#define VR_HAVE_VARIABLES 1
-#endif
-#if __has_include("gui/settings/loaded_functions_dialog.h")
-#include "gui/settings/loaded_functions_dialog.h"
-#define VR_HAVE_LOADED_FUNCTIONS 1
-#endif
 
 namespace vr {
 
@@ -63,15 +53,6 @@ void CalculatorDialog::BuildMenu() {
   toolsMenu_->addSeparator();
   // Esc is shown but handled while the line runs, where no shortcut works.
   add(toolsMenu_, kCmdStop, QKeySequence(), &CalculatorDialog::StopLine)->setEnabled(false);
-#ifndef VR_HAVE_PREFERENCES
-  commands_[kCmdPreferences]->setEnabled(false);
-#endif
-#ifndef VR_HAVE_VARIABLES
-  commands_[kCmdVariables]->setEnabled(false);
-#endif
-#ifndef VR_HAVE_LOADED_FUNCTIONS
-  commands_[kCmdUserFunctions]->setEnabled(false);
-#endif
 
   modeMenu_ = menuBar_->addMenu(QString());
   add(modeMenu_, kCmdUnitMode, QKeySequence(Qt::Key_F6), &CalculatorDialog::ToggleUnitMode)
@@ -211,23 +192,11 @@ QMenu* CalculatorDialog::CreateEditorContextMenu() {
   return menu;
 }
 
-void CalculatorDialog::OpenPreferencesSheet() {
-#ifdef VR_HAVE_PREFERENCES
-  OpenPreferences(*this);
-#endif
-}
+void CalculatorDialog::OpenPreferencesSheet() { OpenPreferences(*this); }
 
-void CalculatorDialog::OpenVariables() {
-#ifdef VR_HAVE_VARIABLES
-  OpenVariablesDialog(this, *session_);
-#endif
-}
+void CalculatorDialog::OpenVariables() { OpenVariablesDialog(this, *session_); }
 
-void CalculatorDialog::OpenLoadedFunctions() {
-#ifdef VR_HAVE_LOADED_FUNCTIONS
-  OpenLoadedFunctionsDialog(this);
-#endif
-}
+void CalculatorDialog::OpenLoadedFunctions() { OpenLoadedFunctionsDialog(this); }
 
 void CalculatorDialog::SwitchToEnglish() {
   if (Options().english == 0) {

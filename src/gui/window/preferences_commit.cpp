@@ -1,0 +1,41 @@
+#include "gui/window/preferences_commit.h"
+
+#include <QCoreApplication>
+
+#include "gui/platform/autostart.h"
+#include "gui/settings/preferences_sheet.h"
+#include "gui/window/calculator_dialog.h"
+#include "gui/window/expression_editor.h"
+#include "gui/window/window_options.h"
+
+namespace vr {
+
+void CommitPreferences(CalculatorDialog& dialog, const OptionsRecord& working,
+                       const OptionsRecord& before) {
+  OptionsRecord& live = Options();
+  live = working;
+  // A failed save is not worth a message here: the file is written again
+  // at exit, where a failure is reported.
+  SaveOptionsFile(dialog.ProgramFolder(), dialog.Session(), dialog.Editor()->Lines());
+
+  dialog.ApplyKeyColors();
+  if (live.backColor != before.backColor || live.textColor != before.textColor ||
+      live.textHighlight != before.textHighlight || live.fontSize != before.fontSize)
+    dialog.ApplyEditorAppearance();
+  live.RebuildNumberFormat();
+  if (live.stayOnTop != before.stayOnTop) dialog.ApplyStayOnTop();
+  if (live.autoStart != before.autoStart || live.startMinimized != before.startMinimized)
+    UpdateAutostart(live.autoStart != 0, live.startMinimized != 0,
+                    QCoreApplication::applicationFilePath());
+}
+
+void OpenPreferences(CalculatorDialog& dialog) {
+  dialog.UnregisterHotKey();
+  OptionsRecord working = Options();
+  const OptionsRecord before = Options();
+  PreferencesSheet sheet(working, &dialog);
+  if (sheet.exec() == QDialog::Accepted) CommitPreferences(dialog, working, before);
+  dialog.RegisterHotKey(false);
+}
+
+}  // namespace vr
