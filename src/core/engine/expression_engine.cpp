@@ -15,6 +15,17 @@ ErrorCode ExpressionEngine::PrepareLine(std::string_view text) {
   return ToPostfix();
 }
 
+ErrorCode ExpressionEngine::PrepareLine(std::string_view text, PreparedLine& line) {
+  if (ErrorCode code = PrepareLine(text); code != kOk) return code;
+  line.postfix = postfix_;
+  line.program.Forget();
+  return kOk;
+}
+
+ErrorCode ExpressionEngine::EvaluatePrepared(PreparedLine& line, Value& result) {
+  return Evaluate(line.postfix, line.program, result);
+}
+
 ErrorCode ExpressionEngine::EvaluateLine(std::string_view text, Value& result) {
   // A line that fails before evaluation leaves the caller's result alone.
   if (ErrorCode code = PrepareLine(text); code != kOk) return code;

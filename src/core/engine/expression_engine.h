@@ -24,6 +24,15 @@ struct EngineServices {
   UserFunctionRunner* userFunctions = nullptr;
 };
 
+// A line prepared once (read, checked and ordered) and then evaluated many
+// times, by the engine that prepared it or by another with the same
+// services. Its evaluation does not change it, so one line may be evaluated
+// again while an evaluation of it is under way (a recursive user function).
+struct PreparedLine {
+  std::vector<Token> postfix;
+  NumericProgram program;  // the postfix list compiled, made on first use
+};
+
 // Prepares, reads, checks, orders and evaluates lines; owns the variables,
 // the last result and the text of several solutions.
 class ExpressionEngine {
@@ -51,6 +60,10 @@ class ExpressionEngine {
   ErrorCode EvaluateLine(std::string_view text, Value& result);
   // The first four steps only, for callers that evaluate many times.
   ErrorCode PrepareLine(std::string_view text);
+  // The same, with the result kept in `line` (left alone on an error).
+  ErrorCode PrepareLine(std::string_view text, PreparedLine& line);
+  // Evaluates a prepared line as EvaluatePostfix evaluates the engine's own.
+  ErrorCode EvaluatePrepared(PreparedLine& line, Value& result);
 
   // A VariableRef becomes a copy of the variable's Value; an unknown name
   // sets the error name and gives VariableNotFound. Other kinds pass.
@@ -86,7 +99,8 @@ class ExpressionEngine {
   ValueStack stack_{50};  // reused by every evaluation
   NumericProgram program_;  // the postfix list compiled, made on first use
 
-  ErrorCode EvaluateGeneral(Value& result);
+  ErrorCode Evaluate(const std::vector<Token>& postfix, NumericProgram& program, Value& result);
+  ErrorCode EvaluateGeneral(const std::vector<Token>& postfix, Value& result);
 };
 
 // True for a text that reads as one operand, optionally signed.
