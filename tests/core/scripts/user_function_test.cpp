@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,34 @@ TEST(UserFunction, WithoutAnOutputWindowWriteDoesNothing) {
   quiet.engine.outputWindow = nullptr;
   EXPECT_EQ(quiet.Eval("outer(0)"), "4");
   EXPECT_TRUE(quiet.output.lines.empty());
+}
+
+// A function's statements are read once and kept; what they mean must still
+// follow the number base, the caller's variables and the scripts loaded.
+TEST(UserFunction, KeptStatementsFollowWhatTheirMeaningDependsOn) {
+  ScriptSession session;
+  session.Load("func plus10(v)\nv+10\nendfunc\nfunc twice(v)\nv*helper\nendfunc\n");
+  VariableTable& variables = session.engine.Variables();
+  const struct {
+    std::function<void()> change;
+    const char* line;
+    const char* shown;
+  } steps[] = {
+      {[] {}, "plus10(1)", "11"},
+      {[] { Options().numberBase = 1; }, "plus10(1)", "17"},  // "10" reads as hexadecimal
+      {[] { Options().numberBase = 0; }, "plus10(1)", "11"},
+      {[&] { variables.Set("helper", Value::MakeReal(3)); }, "twice(2)", "6"},
+      {[&] { variables.Set("helper", Value::MakeString("ab")); }, "twice(2)", "Invalid string operation"},
+      {[&] { variables.Set("helper", Value::MakeReal(4)); }, "twice(2)", "8"},
+      {[&] { variables.Remove("helper"); }, "twice(2)", "Variable \"helper\" not found"},
+      {[&] { variables.Set("helper", Value::MakeReal(5)); }, "twice(2)", "10"},
+      // Now the name of a function, which must be called with "(".
+      {[&] { session.Load("func helper()\nreturn 100\nendfunc\n"); }, "twice(2)", "'(' expected"},
+  };
+  for (const auto& step : steps) {
+    step.change();
+    EXPECT_EQ(session.Eval(step.line), step.shown) << step.line;
+  }
 }
 
 // As a graph uses it: one prepared postfix list, the variable changed and
