@@ -17,6 +17,11 @@ std::uint64_t NextGeneration() {
   return ++counter;
 }
 
+// Up to this many entries a name is looked for by comparing it with each.
+constexpr std::size_t kIndexedFrom = 8;
+// Entries a cleared table keeps for reuse.
+constexpr std::size_t kSpareEntries = 16;
+
 constexpr std::uint64_t kFnvOffset = 14695981039346656037ull;
 constexpr std::uint64_t kFnvPrime = 1099511628211ull;
 
@@ -52,10 +57,8 @@ VariableTable::VariableTable(const VariableTable& other) { *this = other; }
 
 VariableTable& VariableTable::operator=(const VariableTable& other) {
   if (this == &other) return *this;
-  entries_.clear();
-  index_.clear();
+  Clear();
   fallback_ = nullptr;
-  Touch();
   // What a scope shows: its caller's variables, some of them replaced by
   // its own, then the names only it has, as a copy followed by Set would
   // have them.
@@ -66,7 +69,6 @@ VariableTable& VariableTable::operator=(const VariableTable& other) {
 
 void VariableTable::CopyEntries(const VariableTable& other) {
   entries_.reserve(entries_.size() + other.entries_.size());
-  index_.reserve(index_.size() + other.entries_.size());
   for (const auto& e : other.entries_) {
     if (VariableEntry* existing = FindOwn(e->name)) {
       existing->value = e->value;
@@ -79,19 +81,36 @@ void VariableTable::CopyEntries(const VariableTable& other) {
 void VariableTable::Touch() { generation_ = NextGeneration(); }
 
 VariableEntry& VariableTable::Append(std::string_view name, const Value& value) {
-  auto entry = std::make_unique<VariableEntry>();
-  entry->name = std::string(name);
+  std::unique_ptr<VariableEntry> entry;
+  if (spare_.empty()) {
+    entry = std::make_unique<VariableEntry>();
+  } else {
+    entry = std::move(spare_.back());
+    spare_.pop_back();
+  }
+  entry->name.assign(name);
   entry->value = value;
   VariableEntry& added = *entry;
   entries_.push_back(std::move(entry));
-  index_.emplace(added.name, &added);
+  if (indexed_) {
+    index_.emplace(added.name, &added);
+  } else if (entries_.size() > kIndexedFrom) {
+    index_.reserve(entries_.size() * 2);
+    for (const auto& e : entries_) index_.emplace(e->name, e.get());
+    indexed_ = true;
+  }
   return added;
 }
 
 VariableEntry* VariableTable::FindOwn(std::string_view name) const {
-  if (index_.empty()) return nullptr;
-  const auto found = index_.find(name);
-  return found == index_.end() ? nullptr : found->second;
+  if (indexed_) {
+    const auto found = index_.find(name);
+    return found == index_.end() ? nullptr : found->second;
+  }
+  for (const auto& e : entries_) {
+    if (EqualsIgnoreCase(e->name, name)) return e.get();
+  }
+  return nullptr;
 }
 
 VariableEntry& VariableTable::Set(std::string_view name, const Value& value) {
@@ -115,7 +134,7 @@ const VariableEntry* VariableTable::Find(std::string_view name) const {
 bool VariableTable::Remove(std::string_view name) {
   VariableEntry* entry = FindOwn(name);
   if (entry == nullptr) return false;
-  index_.erase(entry->name);
+  if (indexed_) index_.erase(entry->name);
   const auto it = std::find_if(entries_.begin(), entries_.end(),
                                [&](const auto& e) { return e.get() == entry; });
   entries_.erase(it);
@@ -125,6 +144,13 @@ bool VariableTable::Remove(std::string_view name) {
 
 void VariableTable::Clear() {
   index_.clear();
+  indexed_ = false;
+  for (auto& e : entries_) {
+    if (spare_.size() >= kSpareEntries) break;
+    // A long text is let go of now rather than kept for a later entry.
+    if (e->value.text.capacity() > 64) std::string().swap(e->value.text);
+    spare_.push_back(std::move(e));
+  }
   entries_.clear();
   Touch();
 }

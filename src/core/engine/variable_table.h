@@ -89,8 +89,14 @@ class VariableTable {
   void Touch();
 
   std::vector<std::unique_ptr<VariableEntry>> entries_;
-  // Keys view the names held by the entries.
+  // Keys view the names held by the entries. A few names (a call's
+  // parameters) are found faster by comparing them one by one, so the index
+  // is only built once the table has grown past that.
   std::unordered_map<std::string_view, VariableEntry*, NameHash, NameEqual> index_;
+  bool indexed_ = false;
+  // Entries of a cleared table kept for the next ones, so that a scope
+  // made for every call does not allocate its parameters again and again.
+  std::vector<std::unique_ptr<VariableEntry>> spare_;
   // The caller's variables while this table is a call's scope; always a
   // plain table, never a scope itself.
   const VariableTable* fallback_ = nullptr;

@@ -312,7 +312,9 @@ TEST(VariableTableTest, ManyNamesInAnyCaseAfterRemovals) {
   for (int i = 0; i < 3000; ++i) {
     const VariableEntry* found = table.Find("VAR" + std::to_string(i));
     ASSERT_EQ(found != nullptr, i % 2 == 1) << i;
-    if (found != nullptr) ASSERT_EQ(found->value.num.real, i);
+    if (found != nullptr) {
+      ASSERT_EQ(found->value.num.real, i);
+    }
   }
   ASSERT_NE(table.Find("пЛОЩАДЬ"), nullptr);
   EXPECT_EQ(table.Find("ПЛОЩАДЬ")->value.num.real, -1);
