@@ -1,7 +1,8 @@
 // How the cost of variables and user-function calls grows. Every figure
 // should grow linearly with the work: defining n variables and using the
 // last, saving n variables, n calls of a one-line function from a script
-// loop (with and without many variables defined), and a recursive function.
+// loop (with and without many variables defined), a recursive function, and
+// a recursion stopped by the statement allowance.
 // Times are CPU times; the machine may be shared, so repeat and compare
 // medians (--benchmark_repetitions=5).
 #include <benchmark/benchmark.h>
@@ -114,5 +115,15 @@ void Recursion(benchmark::State& state) {
   }
 }
 BENCHMARK(Recursion)->Unit(benchmark::kMillisecond);
+
+// fib(27) needs about 1.9 million statements, past the allowance of one
+// line: how long the line runs before it is stopped with its message.
+void StatementAllowance(benchmark::State& state) {
+  Calculator calc;
+  for (auto _ : state) {
+    if (calc.Line("fib(27)") != vr::kEndFuncNotFound) state.SkipWithError("not stopped");
+  }
+}
+BENCHMARK(StatementAllowance)->Unit(benchmark::kMillisecond);
 
 }  // namespace
