@@ -4,6 +4,38 @@
 
 namespace vr {
 
+namespace {
+
+int linesUnderWay = 0;
+
+// One EvaluateLine call. The outermost one is the line: at its end the
+// user functions report a limit they reached, however deep inside.
+class LineUnderWay {
+ public:
+  explicit LineUnderWay(UserFunctionRunner* runner)
+      : runner_(linesUnderWay++ == 0 ? runner : nullptr) {}
+  ~LineUnderWay() {
+    --linesUnderWay;
+    if (runner_ != nullptr) (void)runner_->TakeLimitReached();  // ended by an exception
+  }
+  LineUnderWay(const LineUnderWay&) = delete;
+  LineUnderWay& operator=(const LineUnderWay&) = delete;
+
+  ErrorCode Finish(ErrorCode code) {
+    if (runner_ == nullptr) return code;
+    const ErrorCode limit = runner_->TakeLimitReached();
+    runner_ = nullptr;
+    return limit != kOk ? limit : code;
+  }
+
+ private:
+  UserFunctionRunner* runner_;
+};
+
+}  // namespace
+
+int LinesUnderWay() { return linesUnderWay; }
+
 ExpressionEngine::ExpressionEngine(EngineServices services) : services_(services) {}
 
 ExpressionEngine::~ExpressionEngine() = default;
@@ -27,9 +59,10 @@ ErrorCode ExpressionEngine::EvaluatePrepared(PreparedLine& line, Value& result) 
 }
 
 ErrorCode ExpressionEngine::EvaluateLine(std::string_view text, Value& result) {
+  LineUnderWay line(services_.userFunctions);
   // A line that fails before evaluation leaves the caller's result alone.
-  if (ErrorCode code = PrepareLine(text); code != kOk) return code;
-  return EvaluatePostfix(result);
+  if (ErrorCode code = PrepareLine(text); code != kOk) return line.Finish(code);
+  return line.Finish(EvaluatePostfix(result));
 }
 
 ErrorCode ExpressionEngine::ResolveOperand(Value& v) const {

@@ -103,6 +103,10 @@ class ExpressionEngine {
   ErrorCode EvaluateGeneral(const std::vector<Token>& postfix, Value& result);
 };
 
+// How many EvaluateLine calls are under way, the outermost one included: 0
+// between lines (a graph evaluating its points, for one).
+int LinesUnderWay();
+
 // True for a text that reads as one operand, optionally signed.
 bool IsSingleOperand(std::string_view text);
 

@@ -144,6 +144,12 @@ ErrorCode ScriptFunctionRunner::Stop(ErrorCode code) {
   return code;
 }
 
+ErrorCode ScriptFunctionRunner::TakeLimitReached() {
+  const ErrorCode code = stop_;
+  stop_ = kOk;
+  return code;
+}
+
 ScriptFunctionRunner::Prepared& ScriptFunctionRunner::PreparedFor(const ScriptStatementList& list,
                                                                   int index) {
   if (preparedFor_ != list.Generation() || prepared_.size() != static_cast<std::size_t>(list.Count())) {
@@ -193,10 +199,7 @@ ErrorCode ScriptFunctionRunner::RunUserFunction(ExpressionEngine& caller, const 
   if (func < 0) return kOk;
 
   const bool outermost = depth_ == 0;
-  if (outermost) {
-    statementsLeft_ = limits_.maxStatements;
-    stop_ = kOk;
-  }
+  if (outermost) statementsLeft_ = limits_.maxStatements;
   ErrorCode code = stop_;
   if (code == kOk && depth_ >= limits_.maxCallDepth) code = Stop(kStackOverflow);
   if (code == kOk) {
@@ -212,10 +215,12 @@ ErrorCode ScriptFunctionRunner::RunUserFunction(ExpressionEngine& caller, const 
       if (!IsNoResult(result) && stack.Push(result) < 0 && code == kOk) code = kStackOverflow;
     }
   }
-  if (outermost) {
-    // A limit reached anywhere inside is what the line shows.
-    if (stop_ != kOk) code = stop_;
-    stop_ = kOk;
+  if (outermost && stop_ != kOk) {
+    // A limit reached anywhere inside is this call's error. Within a line
+    // it stays for the line to show; outside one (a graph's point) it
+    // concerns this call only.
+    code = stop_;
+    if (LinesUnderWay() == 0) stop_ = kOk;
   }
   return code;
 }

@@ -60,6 +60,10 @@ class ScriptFunctionRunner : public UserFunctionRunner {
   ErrorCode RunUserFunction(ExpressionEngine& caller, const std::string& name, ValueStack& stack,
                             int argCount) override;
 
+  // A limit reached during the line stays in force (every later call of
+  // the line stops at once) until the line ends and takes it here.
+  ErrorCode TakeLimitReached() override;
+
   const ScriptRunLimits& Limits() const { return limits_; }
 
  private:
@@ -83,7 +87,8 @@ class ScriptFunctionRunner : public UserFunctionRunner {
   ScriptRunLimits limits_;
   int depth_ = 0;
   std::int64_t statementsLeft_ = 0;
-  // The error that stops every call of the outermost one, or kOk.
+  // The limit reached: it stops every running call, and every later one
+  // until the line ends; kOk when none was.
   ErrorCode stop_ = kOk;
   // What was worked out from the statements, by statement index, for the
   // statement list generation preparedFor_.

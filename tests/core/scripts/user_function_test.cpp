@@ -72,6 +72,15 @@ TEST(UserFunction, ReevaluatedPostfixList) {
   }
   ASSERT_EQ(session.output.lines.size(), 1000u);
   EXPECT_EQ(session.output.lines[999], "999");
+
+  // A limit reached at one point concerns that point only.
+  Value result;
+  ASSERT_EQ(session.engine.PrepareLine("depth(x)"), kOk);
+  x.value = Value::MakeReal(501);
+  EXPECT_EQ(session.engine.EvaluatePostfix(result), kStackOverflow);
+  x.value = Value::MakeReal(3);
+  ASSERT_EQ(session.engine.EvaluatePostfix(result), kOk);
+  EXPECT_EQ(result.num.real, 3);
 }
 
 }  // namespace
