@@ -66,11 +66,16 @@ void DefineAndUse(benchmark::State& state) {
     calc.Define(n);
     if (calc.Line("x" + std::to_string(n) + "*2") != vr::kOk) state.SkipWithError("failed");
   }
-  state.counters["per_variable"] = benchmark::Counter(
-      static_cast<double>(n), benchmark::Counter::kIsIterationInvariantRate |
-                                  benchmark::Counter::kInvert);
+  state.counters["per_variable"] =
+      benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsIterationInvariantRate |
+                                                     benchmark::Counter::kInvert);
 }
-BENCHMARK(DefineAndUse)->Arg(1000)->Arg(10000)->Arg(30000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(DefineAndUse)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(30000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
 
 // The text of the options file with n variables.
 void SaveVariables(benchmark::State& state) {

@@ -145,6 +145,9 @@ ErrorCode ScriptFunctionRunner::Stop(ErrorCode code) {
 }
 
 ErrorCode ScriptFunctionRunner::TakeLimitReached() {
+  // A line evaluated inside a call (eval, for one) is not the line; the
+  // limit stays for the calls still running.
+  if (depth_ > 0) return kOk;
   const ErrorCode code = stop_;
   stop_ = kOk;
   return code;
@@ -152,7 +155,8 @@ ErrorCode ScriptFunctionRunner::TakeLimitReached() {
 
 ScriptFunctionRunner::Prepared& ScriptFunctionRunner::PreparedFor(const ScriptStatementList& list,
                                                                   int index) {
-  if (preparedFor_ != list.Generation() || prepared_.size() != static_cast<std::size_t>(list.Count())) {
+  if (preparedFor_ != list.Generation() ||
+      prepared_.size() != static_cast<std::size_t>(list.Count())) {
     prepared_.clear();
     prepared_.resize(static_cast<std::size_t>(list.Count()));
     preparedFor_ = list.Generation();
@@ -203,8 +207,7 @@ ErrorCode ScriptFunctionRunner::RunUserFunction(ExpressionEngine& caller, const 
   ErrorCode code = stop_;
   if (code == kOk && depth_ >= limits_.maxCallDepth) code = Stop(kStackOverflow);
   if (code == kOk) {
-    // The engine of the level below this call's; every level has its own,
-    // kept from call to call.
+    // Every depth of nesting has its engine, kept from call to call.
     ExpressionEngine& local = EngineFor(caller);
     const CallDepth callDepth(depth_);
     const CallScope scope(local, caller);
@@ -257,7 +260,10 @@ ErrorCode ScriptFunctionRunner::Evaluate(const ScriptStatementList& list, int in
     return local.EvaluatePrepared(prepared.line, value);
   }
   const std::string& text = list[index].text;
-  if (prepared.state == Prepared::State::EveryTime) return local.EvaluateLine(text, value);
+  if (prepared.state == Prepared::State::EveryTime) {
+    if (const ErrorCode code = local.PrepareLine(text); code != kOk) return code;
+    return local.EvaluatePostfix(value);
+  }
 
   // A text that fails to prepare is prepared again the next time it runs,
   // so its error (and the name the error shows) is always a fresh one.

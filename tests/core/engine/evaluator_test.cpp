@@ -346,7 +346,8 @@ TEST(VariableTableTest, ScopeOverTheCallersVariables) {
   const VariableTable copy = inner;
   std::string shown;
   for (int i = 0; i < copy.Count(); ++i) {
-    shown += copy.At(i)->name + "=" + std::to_string(static_cast<int>(copy.At(i)->value.num.real)) + " ";
+    shown +=
+        copy.At(i)->name + "=" + std::to_string(static_cast<int>(copy.At(i)->value.num.real)) + " ";
   }
   EXPECT_EQ(shown, "a=1 B=20 c=30 d=4 ");
   EXPECT_EQ(caller.Find("c")->value.num.real, 1);

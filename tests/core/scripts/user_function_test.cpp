@@ -44,7 +44,8 @@ TEST(UserFunction, KeptStatementsFollowWhatTheirMeaningDependsOn) {
       {[] { Options().numberBase = 1; }, "plus10(1)", "17"},  // "10" reads as hexadecimal
       {[] { Options().numberBase = 0; }, "plus10(1)", "11"},
       {[&] { variables.Set("helper", Value::MakeReal(3)); }, "twice(2)", "6"},
-      {[&] { variables.Set("helper", Value::MakeString("ab")); }, "twice(2)", "Invalid string operation"},
+      {[&] { variables.Set("helper", Value::MakeString("ab")); }, "twice(2)",
+       "Invalid string operation"},
       {[&] { variables.Set("helper", Value::MakeReal(4)); }, "twice(2)", "8"},
       {[&] { variables.Remove("helper"); }, "twice(2)", "Variable \"helper\" not found"},
       {[&] { variables.Set("helper", Value::MakeReal(5)); }, "twice(2)", "10"},
@@ -73,11 +74,15 @@ TEST(UserFunction, ReevaluatedPostfixList) {
   ASSERT_EQ(session.output.lines.size(), 1000u);
   EXPECT_EQ(session.output.lines[999], "999");
 
-  // A limit reached at one point concerns that point only.
+  // A limit reached at one point is that point's error, however deep it
+  // was reached, and concerns that point only.
   Value result;
+  ASSERT_EQ(session.engine.PrepareLine("iif(x;depth(x);evaldeep(0))"), kOk);
+  for (const double point : {501.0, 0.0}) {
+    x.value = Value::MakeReal(point);
+    EXPECT_EQ(session.engine.EvaluatePostfix(result), kStackOverflow) << point;
+  }
   ASSERT_EQ(session.engine.PrepareLine("depth(x)"), kOk);
-  x.value = Value::MakeReal(501);
-  EXPECT_EQ(session.engine.EvaluatePostfix(result), kStackOverflow);
   x.value = Value::MakeReal(3);
   ASSERT_EQ(session.engine.EvaluatePostfix(result), kOk);
   EXPECT_EQ(result.num.real, 3);
