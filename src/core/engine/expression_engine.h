@@ -26,8 +26,10 @@ struct EngineServices {
 
 // A line prepared once (read, checked and ordered) and then evaluated many
 // times, by the engine that prepared it or by another with the same
-// services. Its evaluation does not change it, so one line may be evaluated
-// again while an evaluation of it is under way (a recursive user function).
+// services. Evaluation only reads the postfix list, so one line may be
+// evaluated again while an evaluation of it is under way (a recursive user
+// function); a line that calls user functions is never compiled into the
+// numeric program, which is bound to the variables of each run.
 struct PreparedLine {
   std::vector<Token> postfix;
   NumericProgram program;  // the postfix list compiled, made on first use
