@@ -102,9 +102,14 @@ ErrorCode RunFunction(ExpressionEngine& engine, ValueStack& stack, const Token& 
 }  // namespace
 
 ErrorCode ExpressionEngine::EvaluatePostfix(Value& result) {
+  return Evaluate(postfix_, program_, result);
+}
+
+ErrorCode ExpressionEngine::Evaluate(const std::vector<Token>& postfix, NumericProgram& program,
+                                     Value& result) {
   if (useNumericProgram) {
     const ErrorCode code =
-        program_.Run(postfix_, services_.operations, variables_, result, lastResult);
+        program.Run(postfix, services_.operations, variables_, result, lastResult);
     if (code != kNotReal) {
       // The general evaluator leaves its stack empty and the flag clear.
       stack_.Clear();
@@ -112,10 +117,10 @@ ErrorCode ExpressionEngine::EvaluatePostfix(Value& result) {
       return code;
     }
   }
-  return EvaluateGeneral(result);
+  return EvaluateGeneral(postfix, result);
 }
 
-ErrorCode ExpressionEngine::EvaluateGeneral(Value& result) {
+ErrorCode ExpressionEngine::EvaluateGeneral(const std::vector<Token>& postfix, Value& result) {
   // One stack per engine, emptied here: the engine never evaluates inside
   // its own evaluation (eval, root and user functions use engines of their
   // own), so reusing it spares an allocation per evaluation.
@@ -124,7 +129,7 @@ ErrorCode ExpressionEngine::EvaluateGeneral(Value& result) {
   solveFlag = false;
 
   ErrorCode code = kOk;
-  for (const Token& t : postfix_) {
+  for (const Token& t : postfix) {
     if (IsLiteralClass(t.cls)) {
       code = PushOperand(stack, t.value);
     } else {

@@ -24,6 +24,17 @@ struct EngineServices {
   UserFunctionRunner* userFunctions = nullptr;
 };
 
+// A line prepared once (read, checked and ordered) and then evaluated many
+// times, by the engine that prepared it or by another with the same
+// services. Evaluation only reads the postfix list, so one line may be
+// evaluated again while an evaluation of it is under way (a recursive user
+// function); a line that calls user functions is never compiled into the
+// numeric program, which is bound to the variables of each run.
+struct PreparedLine {
+  std::vector<Token> postfix;
+  NumericProgram program;  // the postfix list compiled, made on first use
+};
+
 // Prepares, reads, checks, orders and evaluates lines; owns the variables,
 // the last result and the text of several solutions.
 class ExpressionEngine {
@@ -51,6 +62,10 @@ class ExpressionEngine {
   ErrorCode EvaluateLine(std::string_view text, Value& result);
   // The first four steps only, for callers that evaluate many times.
   ErrorCode PrepareLine(std::string_view text);
+  // The same, with the result kept in `line` (left alone on an error).
+  ErrorCode PrepareLine(std::string_view text, PreparedLine& line);
+  // Evaluates a prepared line as EvaluatePostfix evaluates the engine's own.
+  ErrorCode EvaluatePrepared(PreparedLine& line, Value& result);
 
   // A VariableRef becomes a copy of the variable's Value; an unknown name
   // sets the error name and gives VariableNotFound. Other kinds pass.
@@ -86,8 +101,13 @@ class ExpressionEngine {
   ValueStack stack_{50};  // reused by every evaluation
   NumericProgram program_;  // the postfix list compiled, made on first use
 
-  ErrorCode EvaluateGeneral(Value& result);
+  ErrorCode Evaluate(const std::vector<Token>& postfix, NumericProgram& program, Value& result);
+  ErrorCode EvaluateGeneral(const std::vector<Token>& postfix, Value& result);
 };
+
+// How many EvaluateLine calls are under way, the outermost one included: 0
+// between lines (a graph evaluating its points, for one).
+int LinesUnderWay();
 
 // True for a text that reads as one operand, optionally signed.
 bool IsSingleOperand(std::string_view text);

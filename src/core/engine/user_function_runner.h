@@ -19,6 +19,11 @@ class UserFunctionRunner {
   // Pops argCount arguments, runs the function, pushes its result.
   virtual ErrorCode RunUserFunction(ExpressionEngine& caller, const std::string& name,
                                     ValueStack& stack, int argCount) = 0;
+  // Called when a line ends: the error of a limit the line's functions
+  // reached (too deep, too long, interrupted), which the line shows even if
+  // what called the function let its error pass; kOk when there was none.
+  // The runner forgets it.
+  virtual ErrorCode TakeLimitReached() { return kOk; }
 };
 
 }  // namespace vr

@@ -12,7 +12,15 @@ std::string_view DeclaredFunctionName(std::string_view funcText) {
   return last == std::string_view::npos ? std::string_view{} : name.substr(0, last + 1);
 }
 
+void ScriptStatementList::Touch() {
+  // One counter for every list: a list moved in (a test's private list, or
+  // the saved one restored) never shows a generation another content had.
+  static std::uint64_t counter = 0;
+  generation_ = ++counter;
+}
+
 void ScriptStatementList::Append(ScriptStatement statement) {
+  Touch();
   if (statement.type == StatementType::Func) {
     // emplace keeps the first function of a name.
     functions_.emplace(Utf8ToLower(DeclaredFunctionName(statement.text)), Count());
@@ -28,6 +36,7 @@ void ScriptStatementList::AppendAll(ScriptStatementList&& more) {
 }
 
 void ScriptStatementList::Clear() {
+  Touch();
   statements_.clear();
   functions_.clear();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -34,11 +35,19 @@ class ScriptStatementList {
   // after "##", its description.
   std::vector<std::string> ListUserFunctions() const;
 
+  // Changes whenever statements are added or the list is emptied, and is
+  // never the same for two different contents, so that what was worked out
+  // from the statements (prepared lines) can tell it is out of date.
+  std::uint64_t Generation() const { return generation_; }
+
  private:
+  void Touch();
+
   std::vector<ScriptStatement> statements_;
   // Lower-cased function name -> index of its first Func statement. The lexer
   // asks for every identifier it reads, so a scan of the list would do.
   std::unordered_map<std::string, int> functions_;
+  std::uint64_t generation_ = 0;
 };
 
 // The name a Func statement declares: its text up to the first "(", trailing

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <new>
 #include <string>
 #include <vector>
@@ -322,6 +323,69 @@ TEST(VariableTableTest, NamesIgnoreCaseAndKeepTheirOrder) {
   EXPECT_TRUE(table.Remove("bEtA"));
   EXPECT_FALSE(table.Remove("beta"));
   EXPECT_EQ(table.At(1)->name, "Gamma");
+}
+
+TEST(VariableTableTest, ManyNamesInAnyCaseAfterRemovals) {
+  VariableTable table;
+  for (int i = 0; i < 3000; ++i) table.Set("Var" + std::to_string(i), Value::MakeReal(i));
+  table.Set("Площадь", Value::MakeReal(-1));
+  for (int i = 0; i < 3000; i += 2) ASSERT_TRUE(table.Remove("vAR" + std::to_string(i)));
+  for (int i = 0; i < 3000; ++i) {
+    const VariableEntry* found = table.Find("VAR" + std::to_string(i));
+    ASSERT_EQ(found != nullptr, i % 2 == 1) << i;
+    if (found != nullptr) {
+      ASSERT_EQ(found->value.num.real, i);
+    }
+  }
+  ASSERT_NE(table.Find("пЛОЩАДЬ"), nullptr);
+  EXPECT_EQ(table.Find("ПЛОЩАДЬ")->value.num.real, -1);
+  ASSERT_EQ(table.Count(), 1501);
+  EXPECT_EQ(table.At(0)->name, "Var1");
+  EXPECT_EQ(table.At(1499)->name, "Var2999");
+}
+
+// A call's scope sees its caller's variables, hides them with its own and
+// never changes them; a copy of it holds what it shows, in the order a copy
+// of the caller with the scope's names set after it would have.
+TEST(VariableTableTest, ScopeOverTheCallersVariables) {
+  VariableTable caller;
+  for (const char* name : {"a", "B", "c"}) caller.Set(name, Value::MakeReal(1));
+  VariableTable scope;
+  scope.BeginScope(caller);
+  scope.Set("b", Value::MakeReal(20));
+  scope.Set("d", Value::MakeReal(4));
+  EXPECT_EQ(caller.Find("b")->value.num.real, 1);
+  EXPECT_EQ(caller.Find("d"), nullptr);
+  EXPECT_EQ(scope.Find("B")->value.num.real, 20);
+  EXPECT_EQ(scope.Find("A"), caller.Find("a"));
+
+  VariableTable inner;  // a call made from the scope's function
+  inner.BeginScope(scope);
+  inner.Set("c", Value::MakeReal(30));
+  EXPECT_EQ(inner.Find("b")->value.num.real, 20);
+  EXPECT_EQ(inner.Find("d")->value.num.real, 4);
+  const VariableTable copy = inner;
+  std::string shown;
+  for (int i = 0; i < copy.Count(); ++i) {
+    shown +=
+        copy.At(i)->name + "=" + std::to_string(static_cast<int>(copy.At(i)->value.num.real)) + " ";
+  }
+  EXPECT_EQ(shown, "a=1 B=20 c=30 d=4 ");
+  EXPECT_EQ(caller.Find("c")->value.num.real, 1);
+
+  // Bindings to entries must notice a change in either table.
+  std::uint64_t seen = inner.Generation();
+  caller.Set("e", Value::MakeReal(5));
+  EXPECT_NE(inner.Generation(), seen);
+  seen = inner.Generation();
+  inner.Set("c", Value::MakeReal(31));  // a value only
+  EXPECT_EQ(inner.Generation(), seen);
+  inner.BeginScope(caller);
+  EXPECT_NE(inner.Generation(), seen);
+  EXPECT_EQ(inner.Find("c")->value.num.real, 1);
+
+  scope.EndScope();
+  EXPECT_EQ(scope.Find("a"), nullptr);
 }
 
 }  // namespace
