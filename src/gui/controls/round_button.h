@@ -39,12 +39,14 @@ class RoundButton : public QPushButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   bool hitButton(const QPoint& pos) const override;
 
  private:
+  void SetHovering(bool on);
+
   QColor textColour_;
   QColor hoverColour_{189, 193, 189};
   bool hovering_ = false;

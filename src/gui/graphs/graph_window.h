@@ -71,7 +71,13 @@ class GraphWindow : public QDialog {
   QLineEdit* AddEdit(int x, int y, int w, int h);
   // The anchors in the order given: control and flags.
   void AnchorControls(std::initializer_list<std::pair<QWidget*, int>> controls);
+  // The first size, in dialog units, and the least size in pixels; the
+  // least size grows to whatever the anchored controls need at the font in
+  // use (see AnchorControls).
   void SetDialogSize(int w, int h, QSize minimum);
+  // An edit filled by the program shows the start of its text: a long
+  // value keeps its sign and first digits in view.
+  static void ShowText(QLineEdit* edit, const QString& text);
   // Frees the picture and repaints, which renders it anew.
   void Redraw();
 
@@ -86,6 +92,9 @@ class GraphWindow : public QDialog {
 
  private:
   QRect FromDialogUnits(int x, int y, int w, int h) const;
+  // The least window size at which every anchored control keeps its size
+  // and place and the stretching ones can still be drawn.
+  QSize FittingMinimum() const;
   void RecordGeometry();
   void GiveFocusToMainWindow();
 
@@ -94,6 +103,7 @@ class GraphWindow : public QDialog {
   QPointer<QWidget> mainWindow_;
   DrawingArea* area_ = nullptr;
   ControlAnchors anchors_;
+  QSize fixedMinimum_;
   std::map<int, QWidget*> anchored_;
   QImage picture_;
   // The last picture's storage while the window is shown: a redraw at the
