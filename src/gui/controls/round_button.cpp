@@ -3,6 +3,7 @@
 #include <QConicalGradient>
 #include <QEnterEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
@@ -160,7 +161,7 @@ void RoundButton::paintEvent(QPaintEvent*) {
   // keypad shows through. On a screen with several device pixels to a
   // pixel the ellipse, rings and disc are drawn smooth from their exact
   // outlines; at one to one they are set pixel by pixel.
-  const bool fine = devicePixelRatioF() != 1.0;
+  const bool fine = p.paintEngine()->paintDevice()->devicePixelRatio() != 1.0;
   if (fine) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);

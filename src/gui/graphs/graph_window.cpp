@@ -160,13 +160,25 @@ const QImage& GraphWindow::Picture() {
       // first write, so that copy never changes.)
       picture_ = spare_.size() == pixels ? spare_ : QImage(pixels, QImage::Format_RGB32);
       spare_ = QImage();
-      picture_.setDevicePixelRatio(ratio);
-      picture_.fill(Qt::white);
-      LeaveWideVectorState();
-      RenderPicture(picture_);
+      Draw(picture_, ratio);
     }
   }
   return picture_;
+}
+
+QImage GraphWindow::RenderedAt(qreal ratio) {
+  const QSize size = area_ != nullptr ? area_->PictureSize() : QSize();
+  if (size.width() <= 0 || size.height() <= 0 || !(ratio > 0)) return {};
+  QImage picture(size * ratio, QImage::Format_RGB32);
+  Draw(picture, ratio);
+  return picture;
+}
+
+void GraphWindow::Draw(QImage& picture, qreal ratio) {
+  picture.setDevicePixelRatio(ratio);
+  picture.fill(Qt::white);
+  LeaveWideVectorState();
+  RenderPicture(picture);
 }
 
 void GraphWindow::Redraw() {

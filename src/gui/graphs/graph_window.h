@@ -54,6 +54,9 @@ class GraphWindow : public QDialog {
   void ReleasePicture();
   // The picture, rendered first when there is none.
   const QImage& Picture();
+  // A picture of the graph at `ratio` device pixels to a pixel, whatever
+  // the screen: the drawing area's size and geometry, finer or coarser.
+  QImage RenderedAt(qreal ratio);
   DrawingArea* Area() const { return area_; }
 
  protected:
@@ -92,6 +95,7 @@ class GraphWindow : public QDialog {
 
  private:
   QRect FromDialogUnits(int x, int y, int w, int h) const;
+  void Draw(QImage& picture, qreal ratio);
   // The least window size at which every anchored control keeps its size
   // and place and the stretching ones can still be drawn.
   QSize FittingMinimum() const;
