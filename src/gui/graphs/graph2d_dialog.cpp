@@ -70,6 +70,8 @@ void Graph2DDialog::RenderPicture(QImage& picture) {
     PrepareFinePainter(painter);
     painter.setPen(QPen(kCurveColor, 1));
     DrawFineCurve(painter, outline.curve);
+    // The axes run along the pixel grid: crisp without smoothing.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(AxisPen());
     if (outline.yAxisColumn)
       painter.drawLine(QPointF(*outline.yAxisColumn, 0), QPointF(*outline.yAxisColumn, h + 1));

@@ -59,6 +59,8 @@ void PolarPlotDialog::RenderPicture(QImage& picture) {
     PrepareFinePainter(painter);
     painter.setPen(QPen(kCurveColor, 1));
     DrawFineCurve(painter, outline.curve);
+    // The axes run along the pixel grid: crisp without smoothing.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(AxisPen());
     painter.drawLine(QPointF(outline.axisColumn, 0),
                      QPointF(outline.axisColumn, size.height() + 1));
