@@ -11,7 +11,9 @@ namespace vr {
 // its rectangle, drawn with a two-ring shaded edge lit from the upper left,
 // a disc in the hover colour under the mouse and a centred caption. It never
 // takes the keyboard focus, so the caret stays in the expression window
-// while the keys are clicked.
+// while the keys are clicked. Only the ellipse is painted and takes clicks
+// and hovering; the corners show the keypad. (A window mask would do the
+// same but cut the edge in whole pixels, which shows on dense screens.)
 class RoundButton : public QPushButton {
   Q_OBJECT
 

@@ -112,8 +112,6 @@ QSize GraphWindow::FittingMinimum() const {
     else if (bottom) down = margin.y() + g.height() + e.dBottom;
     need = need.expandedTo(QSize(across, down));
   }
-  // (The drawing area keeps its distance to the bottom edge, so the fields
-  // below it never climb over it.)
   return need;
 }
 
