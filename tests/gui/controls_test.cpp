@@ -7,6 +7,8 @@
 #include "gui/platform/virtual_key.h"
 #include "gui_test_support.h"
 
+#include <numbers>
+
 using namespace vr;
 using Popup = vr::ColourPopup;
 
@@ -312,6 +314,41 @@ class ControlsTest : public QObject {
     QCOMPARE(Pixel(key.grab().toImage(), inside), QString("#0000ff"));
     key.setEnabled(false);
     QCOMPARE(RedPixels(key.grab().toImage()), 0);
+  }
+
+  // On a screen with two device pixels to a pixel the key is drawn smooth:
+  // its edge blends into what lies around it, and the rings keep their
+  // shading at the same places.
+  void roundKeyAtTwiceThePixels() {
+    RoundButton key("=");
+    key.resize(120, 30);  // as wide as three keys, like "="
+    const QPalette& pal = key.palette();
+    QImage image(key.size() * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    image.fill(QColor(255, 0, 255));
+    key.render(&image, {}, {}, QWidget::DrawChildren);
+    const QColor face = pal.color(QPalette::Button);
+    int blended = 0, shadedWrong = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor c = image.pixelColor(x, y);
+        blended += c != QColor(255, 0, 255) && c.red() > c.green() + 8 && c.blue() > c.green() + 8 &&
+                   std::abs(c.red() - c.blue()) < 8 && c.green() < face.green() - 8;
+      }
+    QVERIFY2(blended > 40, qPrintable(QString::number(blended)));
+    // The outer ring at a few directions: its colour where the pixel-wise
+    // ring has it, within what smoothing mixes in.
+    const QPointF middle = QPointF(key.Centre()) + QPointF(0.5, 0.5);
+    for (int degrees = 0; degrees < 360; degrees += 15) {
+      const double a = degrees * std::numbers::pi / 180;
+      const double dx = (key.RadiusX() - 0.25) * std::cos(a), dy = (key.RadiusY() - 0.25) * std::sin(a);
+      const QColor got =
+          image.pixelColor(int(std::floor(2 * (middle.x() + dx))), int(std::floor(2 * (middle.y() + dy))));
+      const QColor want = RoundButton::ShadedColour(int(100 * dx), int(100 * dy), pal.color(QPalette::Light),
+                                                    pal.color(QPalette::Shadow));
+      shadedWrong += std::abs(got.red() - want.red()) > 40 || std::abs(got.blue() - want.blue()) > 40;
+    }
+    QVERIFY2(shadedWrong == 0, qPrintable(QString::number(shadedWrong)));
   }
 
   // ---------------------------------------------------------- the desktop

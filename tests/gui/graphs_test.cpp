@@ -7,6 +7,7 @@
 #include "gui/graphs/polar_plot_dialog.h"
 #include "gui/window/ui_language.h"
 #include "gui_test_support.h"
+#include "operations/standard_operations.h"
 
 using namespace vr;
 using namespace vr::test;
@@ -21,6 +22,46 @@ int BlackPixels(const QImage& image, const QRect& area) {
       count += c.red() < 100 && c.green() < 100 && c.blue() < 100;
     }
   return count;
+}
+
+// Where a picture is drawn in a colour family (the green curve, the blue
+// axes), in the picture's own pixels.
+template <typename Pick>
+std::vector<QPoint> Drawn(const QImage& image, Pick pick) {
+  std::vector<QPoint> points;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (pick(image.pixelColor(x, y))) points.emplace_back(x, y);
+  return points;
+}
+
+bool Greenish(const QColor& c) { return c.green() > c.red() + 60 && c.green() > c.blue() + 60; }
+bool Bluish(const QColor& c) { return c.blue() > c.red() + 60 && c.blue() > c.green() + 60; }
+
+// How many points of `fine` (ratio device pixels to a pixel) have no point
+// of `coarse` (one to one) within `reach` pixels, and the other way round.
+std::pair<int, int> Unmatched(const std::vector<QPoint>& coarse, const std::vector<QPoint>& fine,
+                              int ratio, int reach) {
+  std::set<std::pair<int, int>> near;
+  for (const QPoint& p : coarse)
+    for (int dy = -reach; dy <= reach; ++dy)
+      for (int dx = -reach; dx <= reach; ++dx) near.insert({p.x() + dx, p.y() + dy});
+  int lonelyFine = 0;
+  std::set<std::pair<int, int>> covered;
+  for (const QPoint& p : fine) {
+    const QPoint at(p.x() / ratio, p.y() / ratio);
+    lonelyFine += near.count({at.x(), at.y()}) == 0;
+    covered.insert({at.x(), at.y()});
+  }
+  int lonelyCoarse = 0;
+  for (const QPoint& p : coarse) {
+    bool found = false;
+    for (int dy = -reach; dy <= reach && !found; ++dy)
+      for (int dx = -reach; dx <= reach && !found; ++dx)
+        found = covered.count({p.x() + dx, p.y() + dy}) > 0;
+    lonelyCoarse += !found;
+  }
+  return {lonelyFine, lonelyCoarse};
 }
 
 }  // namespace
@@ -147,6 +188,98 @@ class GraphsTest : public QObject {
         QCOMPARE(edits[i]->geometry(), before[i].adjusted(0, 60, stretches[i] ? 100 : 0, 60));
       for (int i = 0; i < labels.size(); ++i)
         QCOMPARE(labels[i]->geometry(), before[edits.size() + i].translated(0, 60));
+    }
+  }
+
+  // Values put into the fields by a command show their start: the sign of
+  // a long number stays in view.
+  void filledFieldsShowTheirStart() {
+    Type("graph2d(x;-pi;pi)");
+    Type("graph3d(x+y;-pi;-1/7;-2/3;pi;-1/3)");
+    const QList<QLineEdit*> fields =
+        graphs_->Graph2D()->findChildren<QLineEdit*>() + graphs_->Graph3D()->findChildren<QLineEdit*>();
+    for (const QLineEdit* e : fields) {
+      QVERIFY(!e->text().isEmpty());
+      QCOMPARE(e->cursorPosition(), 0);
+    }
+    QCOMPARE(graphs_->Graph2D()->StartEdit()->text().left(4), QStringLiteral("-3.1"));
+  }
+
+  // At the least size every field and label keeps its whole place inside
+  // the window, below the picture, clear of the others; at a larger font
+  // too, where fixed pixel sizes would cut the right-hand fields off.
+  void leastSizeFitsEveryControl() {
+    ExpressionEngine engine({&StandardOperations(), nullptr});
+    for (int points : {0, 16}) {
+      QFont font = QApplication::font();
+      if (points > 0) font.setPointSize(points);
+      const QFont old = QApplication::font();
+      QApplication::setFont(font);
+      std::vector<std::unique_ptr<GraphWindow>> windows;
+      windows.push_back(std::make_unique<Graph2DDialog>(engine, nullptr));
+      windows.push_back(std::make_unique<Graph3DDialog>(engine, nullptr));
+      windows.push_back(std::make_unique<PolarPlotDialog>(engine, nullptr));
+      QApplication::setFont(old);
+      for (const auto& g : windows) {
+        g->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g.get()));
+        QVERIFY(g->minimumWidth() >= 340 && g->minimumHeight() >= 250);
+        for (QSize size : {g->size(), g->minimumSize()}) {
+          g->resize(size);
+          QCOMPARE(g->size(), size);
+          const QRect area = g->Area()->geometry();
+          QVERIFY(area.height() > 2 && area.width() > 2);
+          QList<QWidget*> controls;
+          for (QLineEdit* e : g->findChildren<QLineEdit*>()) controls << e;
+          for (QLabel* l : g->findChildren<QLabel*>()) controls << l;
+          for (const QWidget* c : controls) {
+            const QString what = QStringLiteral("%1 %2 in %3 x %4")
+                                     .arg(g->objectName(), c->metaObject()->className())
+                                     .arg(size.width())
+                                     .arg(size.height());
+            QVERIFY2(g->rect().contains(c->geometry()) && c->y() > area.bottom(), qPrintable(what));
+            for (const QWidget* other : controls)
+              QVERIFY2(other == c || !other->geometry().intersects(c->geometry()), qPrintable(what));
+          }
+        }
+      }
+    }
+  }
+
+  // On a screen with two device pixels to a pixel the picture has twice
+  // the pixels each way, and its curve and axes lie where they lie at one
+  // to one: every green or blue point of either picture has one of the
+  // other within a pixel or two.
+  void finerPicturesKeepTheGeometry() {
+    Type("graph2d(sin(x)*x;-7;5)");
+    Type("graph3d(sin(x)*cos(y);-3;3;-3;3;60)");
+    Type("graphpolar(sin(2*phi))");
+    for (GraphWindow* g : {static_cast<GraphWindow*>(graphs_->Graph2D()),
+                           static_cast<GraphWindow*>(graphs_->Graph3D()),
+                           static_cast<GraphWindow*>(graphs_->Polar())}) {
+      QVERIFY(QTest::qWaitForWindowExposed(g));
+      const QImage coarse = g->RenderedAt(1), fine = g->RenderedAt(2);
+      const QSize size = g->Area()->PictureSize();
+      QCOMPARE(coarse.size(), size);
+      QCOMPARE(fine.size(), size * 2);
+      QCOMPARE(fine.devicePixelRatio(), 2.0);
+      for (auto pick : {&Greenish, &Bluish}) {
+        const std::vector<QPoint> one = Drawn(coarse, pick), two = Drawn(fine, pick);
+        if (pick == &Bluish && g == graphs_->Graph3D()) {
+          QVERIFY(one.empty() && two.empty());
+          continue;
+        }
+        QVERIFY(one.size() > 100);
+        const auto [lonelyFine, lonelyCoarse] = Unmatched(one, two, 2, 2);
+        // (Where an axis crosses the curve, its dots may hide the curve at
+        // one ratio and not at the other.)
+        QVERIFY2(lonelyFine <= 2 && lonelyCoarse <= 2,
+                 qPrintable(QStringLiteral("%1: %2 %3").arg(g->objectName()).arg(lonelyFine).arg(lonelyCoarse)));
+      }
+      // Smooth: the fine curve has shades between green and white.
+      int shades = 0;
+      for (const QPoint& p : Drawn(fine, &Greenish)) shades += fine.pixelColor(p).red() > 40;
+      QCOMPARE(shades > 0, g != graphs_->Graph3D());
     }
   }
 

@@ -407,6 +407,10 @@ class WindowTest : public QObject {
     QVERIFY(Editor().width() >= 44 * fm.averageCharWidth());
     QVERIFY(Editor().height() >= 18 * fm.lineSpacing());
     QCOMPARE(d.minimumSize(), d.size());
+    // Small enough for a 1920 x 1080 screen at twice the pixels per point
+    // (960 x 540 points), with room for a title bar above.
+    QVERIFY2(d.width() <= 960 && d.height() <= 540 - 40,
+             qPrintable(QStringLiteral("%1 x %2").arg(d.width()).arg(d.height())));
     const QRect editor = Place(&Editor(), &d), top = Place(d.TopKeyArea(), &d),
                 side = Place(d.SideKeyArea(), &d);
     QVERIFY(top.bottom() < editor.top() && top.left() == editor.left());

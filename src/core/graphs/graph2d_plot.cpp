@@ -1,5 +1,6 @@
 #include "graphs/graph2d_plot.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -61,6 +62,27 @@ Graph2DPlot LayOutGraph2D(const Graph2DSamples& samples, double startX, double e
   plot.topLabel = ShortNumberText(yMax);
   plot.bottomLabel = ShortNumberText(yMin);
   return plot;
+}
+
+Graph2DOutline OutlineGraph2D(const Graph2DSamples& samples, double startX, double endX,
+                              int width, int height) {
+  Graph2DOutline outline;
+  const double yMax = samples.yMax;
+  const double yMin = samples.yMin;
+  const double scale = yMax == yMin ? 1.0 : height / std::fabs(yMax - yMin);
+  const int columns = std::min<int>(width, static_cast<int>(samples.y.size()) - 1);
+  outline.curve.reserve(static_cast<std::size_t>(std::max(columns, 0)));
+  for (int c = 0; c < columns; ++c) {
+    const double y = samples.y[static_cast<std::size_t>(c)];
+    outline.curve.push_back({static_cast<double>(c), ToFinePixel(height - scale * (y - yMin))});
+  }
+  if (startX < 0 && endX > 0) {
+    outline.yAxisColumn = ToFinePixel(std::fabs(startX) * (width / (endX - startX)));
+  }
+  if (yMin < 0 && yMax > 0) {
+    outline.xAxisRow = ToFinePixel(height - std::fabs(yMin) * (height / (yMax - yMin)));
+  }
+  return outline;
 }
 
 }  // namespace vr

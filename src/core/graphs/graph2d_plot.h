@@ -36,6 +36,17 @@ struct Graph2DPlot {
 Graph2DPlot LayOutGraph2D(const Graph2DSamples& samples, double startX, double endX, int width,
                           int height);
 
+// The curve and the axes of the same plot before they are rounded to
+// pixels, for pictures finer than a pixel.
+struct Graph2DOutline {
+  std::vector<FinePoint> curve;
+  std::optional<double> yAxisColumn;
+  std::optional<double> xAxisRow;
+};
+
+Graph2DOutline OutlineGraph2D(const Graph2DSamples& samples, double startX, double endX,
+                              int width, int height);
+
 // A number as the "%g" pattern prints it, with a point as decimal mark.
 std::string ShortNumberText(double v);
 

@@ -1,5 +1,6 @@
 #include "graphs/graph_function.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/interruption.h"
@@ -106,6 +107,12 @@ int ToPixel(double v) {
   if (v > kLimit) return static_cast<int>(kLimit);
   if (v < -kLimit) return -static_cast<int>(kLimit);
   return static_cast<int>(v);
+}
+
+double ToFinePixel(double v) {
+  constexpr double kLimit = 1 << 16;
+  if (std::isnan(v)) return 0.0;
+  return std::clamp(v, -kLimit, kLimit);
 }
 
 }  // namespace vr

@@ -60,5 +60,9 @@ std::string NormalizedFunctionText(std::string_view text);
 // within a range any painter takes, so that wild values only leave the
 // picture.
 int ToPixel(double v);
+// The same without truncation, NaN as 0, kept within a range where an
+// antialiasing painter stays quick; values beyond it lie far off any
+// picture either way.
+double ToFinePixel(double v);
 
 }  // namespace vr

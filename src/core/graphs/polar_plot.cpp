@@ -84,4 +84,21 @@ PolarPlot LayOutPolar(const PolarSamples& s, int width, int height) {
   return plot;
 }
 
+PolarOutline OutlinePolar(const PolarSamples& s, int width, int height) {
+  PolarOutline outline;
+  const int side = height < width ? height : width;
+  const double scale = s.bothMax == s.bothMin ? 1.0 : side / std::fabs(s.bothMax - s.bothMin);
+  const double xOff = width / 2 - ((s.xMax - s.xMin) / 2 + s.xMin) * scale;
+  const double yOff = height / 2 - ((s.yMax - s.yMin) / 2 + s.yMin) * scale;
+  outline.curve.reserve(static_cast<std::size_t>(std::max(s.LastIndex(), 0)));
+  for (int i = 0; i < s.LastIndex(); ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    outline.curve.push_back(
+        {ToFinePixel(scale * s.xs[k] + xOff), ToFinePixel(height - (scale * s.ys[k] + yOff))});
+  }
+  outline.axisColumn = ToFinePixel(xOff);
+  outline.axisRow = ToFinePixel(height - yOff);
+  return outline;
+}
+
 }  // namespace vr

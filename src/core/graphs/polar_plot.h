@@ -40,4 +40,13 @@ struct PolarPlot {
 
 PolarPlot LayOutPolar(const PolarSamples& samples, int width, int height);
 
+// The same before it is rounded to pixels, for pictures finer than a pixel.
+struct PolarOutline {
+  std::vector<FinePoint> curve;
+  double axisColumn = 0.0;
+  double axisRow = 0.0;
+};
+
+PolarOutline OutlinePolar(const PolarSamples& samples, int width, int height);
+
 }  // namespace vr

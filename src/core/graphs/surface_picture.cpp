@@ -32,8 +32,9 @@ int SurfaceGridSteps(int width) {
 PixelPoint SurfaceProjection::Project(double x, double y, double z) const {
   const double px = x * scale;
   const double py = y * scale;
-  return {ToCoordinate(std::sqrt(3.0) * (py - px) / 2 + cx - 0.5),
-          ToCoordinate(zShift + z - (px + py) / 2 - 0.5)};
+  const double column = std::sqrt(3.0) * (py - px) / 2 + cx;
+  const double row = zShift + z - (px + py) / 2;
+  return {ToCoordinate(ratio * column - 0.5), ToCoordinate(ratio * row - 0.5)};
 }
 
 SurfaceProjection MakeSurfaceProjection(const SurfaceInputs& in, int width, std::int32_t zShift) {
@@ -52,14 +53,19 @@ SurfaceRaster RenderSurface(ExpressionEngine& engine, const SurfaceInputs& in, i
 }
 
 void RenderSurface(ExpressionEngine& engine, const SurfaceInputs& in, int width, int height,
-                   std::int32_t& zShiftUsed, SurfaceRaster& raster) {
-  raster.Reset(width, height);
+                   std::int32_t& zShiftUsed, SurfaceRaster& raster, double ratio) {
+  if (!(ratio > 0.0) || !std::isfinite(ratio)) ratio = 1.0;
+  auto device = [ratio](int pixels) {
+    return ratio == 1.0 ? pixels : static_cast<int>(std::lround(pixels * ratio));
+  };
+  raster.Reset(device(width), device(height));
   zShiftUsed = in.zShift == kZShiftUnset ? height / 2 : in.zShift;
   if (width <= 0 || height <= 0) return;
   const int steps = SurfaceGridSteps(width);
   const double dx = -(in.xEnd - in.xStart) / steps;
   const double dy = -(in.yEnd - in.yStart) / steps;
-  const SurfaceProjection view = MakeSurfaceProjection(in, width, zShiftUsed);
+  SurfaceProjection view = MakeSurfaceProjection(in, width, zShiftUsed);
+  view.ratio = ratio;
   // Equal ranges make the scale infinite; nothing sensible can be drawn.
   if (!std::isfinite(view.scale)) return;
 

@@ -20,6 +20,9 @@ struct SurfaceProjection {
   double scale = 0.0;
   int cx = 0;
   std::int32_t zShift = 0;
+  // Device pixels to a pixel: the point lands in the device pixel that
+  // holds it, on a picture this many times finer.
+  double ratio = 1.0;
   PixelPoint Project(double x, double y, double z) const;
 };
 
@@ -32,8 +35,11 @@ SurfaceProjection MakeSurfaceProjection(const SurfaceInputs& inputs, int width,
 // receives the shift drawn with.
 SurfaceRaster RenderSurface(ExpressionEngine& engine, const SurfaceInputs& inputs, int width,
                             int height, std::int32_t& zShiftUsed);
-// The same, drawn into `raster`, whose storage is reused.
+// The same, drawn into `raster`, whose storage is reused. With a `ratio`
+// other than 1 the raster has that many device pixels to a pixel (its size
+// rounded), while the grid, the projection and the z shift stay those of
+// width x height: the same mesh, drawn finer.
 void RenderSurface(ExpressionEngine& engine, const SurfaceInputs& inputs, int width, int height,
-                   std::int32_t& zShiftUsed, SurfaceRaster& raster);
+                   std::int32_t& zShiftUsed, SurfaceRaster& raster, double ratio = 1.0);
 
 }  // namespace vr

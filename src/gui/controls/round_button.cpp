@@ -1,10 +1,14 @@
 #include "gui/controls/round_button.h"
 
+#include <QConicalGradient>
 #include <QEnterEvent>
+#include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
 #include <cmath>
+#include <numbers>
 
 namespace vr {
 
@@ -22,6 +26,32 @@ void DrawOutline(QPainter& p, QPoint centre, int rx, int ry, bool dotted, Colour
     p.setPen(colourOf(pt.x() - centre.x(), pt.y() - centre.y()));
     p.drawPoint(pt);
   }
+}
+
+// A ring one pixel wide through the middles of the pixels an outline of
+// radii (rx, ry) would set, drawn smooth.
+void DrawSmoothOutline(QPainter& p, QPointF middle, int rx, int ry, const QBrush& brush) {
+  if (rx <= 0 || ry <= 0) return;
+  p.setPen(QPen(brush, 1.0));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(middle, rx, ry);
+}
+
+// The shading of an outline as a brush: the colour each direction from
+// the middle gets, so a smooth ring shades as the pixel-wise one does.
+QBrush ShadedBrush(QPointF middle, const QColor& toward, const QColor& away) {
+  constexpr int kStops = 72;
+  constexpr double kReach = 10000.0;  // far enough out for the direction to be exact
+  QConicalGradient gradient(middle, 0.0);
+  for (int i = 0; i <= kStops; ++i) {
+    // The gradient turns counter-clockwise on the screen, y downward.
+    const double angle = 2.0 * std::numbers::pi * i / kStops;
+    gradient.setColorAt(static_cast<double>(i) / kStops,
+                        RoundButton::ShadedColour(static_cast<int>(std::lround(kReach * std::cos(angle))),
+                                                  static_cast<int>(std::lround(-kReach * std::sin(angle))),
+                                                  toward, away));
+  }
+  return QBrush(gradient);
 }
 
 }  // namespace
@@ -99,40 +129,62 @@ QColor RoundButton::ShadedColour(int dx, int dy, const QColor& toward, const QCo
           mix(toward.blue(), away.blue())};
 }
 
-void RoundButton::resizeEvent(QResizeEvent* event) {
-  QPushButton::resizeEvent(event);
-  setMask(QRegion(rect(), QRegion::Ellipse));
-}
-
 bool RoundButton::hitButton(const QPoint& pos) const {
   return QRegion(rect(), QRegion::Ellipse).contains(pos);
 }
 
+void RoundButton::SetHovering(bool on) {
+  if (hovering_ == on) return;
+  hovering_ = on;
+  update();
+}
+
 void RoundButton::enterEvent(QEnterEvent* event) {
   QPushButton::enterEvent(event);
-  if (!hovering_) {
-    hovering_ = true;
-    update();
-  }
+  SetHovering(hitButton(event->position().toPoint()));
+}
+
+void RoundButton::mouseMoveEvent(QMouseEvent* event) {
+  QPushButton::mouseMoveEvent(event);
+  SetHovering(hitButton(event->position().toPoint()));
 }
 
 void RoundButton::leaveEvent(QEvent* event) {
   QPushButton::leaveEvent(event);
-  hovering_ = false;
-  update();
+  SetHovering(false);
 }
 
 void RoundButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const QPalette& pal = palette();
-  p.fillRect(rect(), pal.color(QPalette::Button));
+  // The key is the ellipse inscribed in its rectangle; around it the
+  // keypad shows through. On a screen with several device pixels to a
+  // pixel the ellipse, rings and disc are drawn smooth from their exact
+  // outlines; at one to one they are set pixel by pixel.
+  const bool fine = p.paintEngine()->paintDevice()->devicePixelRatio() != 1.0;
+  if (fine) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(pal.color(QPalette::Button));
+    p.drawEllipse(QRectF(rect()));
+  } else {
+    p.setClipRegion(QRegion(rect(), QRegion::Ellipse));
+    p.fillRect(rect(), pal.color(QPalette::Button));
+  }
   const QPoint c = Centre();
+  // The outline points are pixel corners around c; their middles lie
+  // around this point.
+  const QPointF middle = QPointF(c) + QPointF(0.5, 0.5);
   int rx = RadiusX();
   int ry = RadiusY();
   if (hovering_ && isEnabled()) {
     p.setPen(hoverColour_);
     p.setBrush(hoverColour_);
-    p.drawEllipse(QRect(QPoint(3, 3), QPoint(2 * rx, 2 * ry)));
+    if (fine) {
+      p.drawEllipse(QRectF(3.5, 3.5, 2 * rx - 3, 2 * ry - 3));
+    } else {
+      p.drawEllipse(QRect(QPoint(3, 3), QPoint(2 * rx, 2 * ry)));
+    }
   }
 
   // The desktop's 3D colours: highlight, light, shadow and dark shadow.
@@ -142,13 +194,26 @@ void RoundButton::paintEvent(QPaintEvent*) {
   const QColor dark = pal.color(QPalette::Shadow);
   const bool pressed = isDown();
   auto ring = [&](const QColor& a, const QColor& b) {
-    DrawOutline(p, c, rx, ry, false, [&](int dx, int dy) { return ShadedColour(dx, dy, a, b); });
+    if (fine) {
+      DrawSmoothOutline(p, middle, rx, ry, ShadedBrush(middle, a, b));
+    } else {
+      DrawOutline(p, c, rx, ry, false, [&](int dx, int dy) { return ShadedColour(dx, dy, a, b); });
+    }
+    --rx;
+    --ry;
+  };
+  auto plainRing = [&](const QColor& colour) {
+    if (fine) {
+      DrawSmoothOutline(p, middle, rx, ry, colour);
+    } else {
+      DrawOutline(p, c, rx, ry, false, [&](int, int) { return colour; });
+    }
     --rx;
     --ry;
   };
   if (isFlat()) {
-    DrawOutline(p, c, rx--, ry--, false, [](int, int) { return QColor(Qt::black); });
-    DrawOutline(p, c, rx--, ry--, false, [&](int, int) { return highlight; });
+    plainRing(Qt::black);
+    plainRing(highlight);
   } else if (!pressed) {
     ring(highlight, dark);
     ring(highlight, shadow);

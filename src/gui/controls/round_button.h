@@ -11,7 +11,9 @@ namespace vr {
 // its rectangle, drawn with a two-ring shaded edge lit from the upper left,
 // a disc in the hover colour under the mouse and a centred caption. It never
 // takes the keyboard focus, so the caret stays in the expression window
-// while the keys are clicked.
+// while the keys are clicked. Only the ellipse is painted and takes clicks
+// and hovering; the corners show the keypad. (A window mask would do the
+// same but cut the edge in whole pixels, which shows on dense screens.)
 class RoundButton : public QPushButton {
   Q_OBJECT
 
@@ -39,12 +41,14 @@ class RoundButton : public QPushButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   bool hitButton(const QPoint& pos) const override;
 
  private:
+  void SetHovering(bool on);
+
   QColor textColour_;
   QColor hoverColour_{189, 193, 189};
   bool hovering_ = false;

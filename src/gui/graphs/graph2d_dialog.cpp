@@ -39,9 +39,9 @@ void Graph2DDialog::Retranslate() {
 int Graph2DDialog::SetFromCommand(std::string_view argument) {
   const int code = model_.SetFromCommand(Engine(), argument);
   const Graph2DEdits& e = model_.Edits();
-  functionEdit_->setText(QString::fromStdString(e.function));
-  startEdit_->setText(QString::fromStdString(e.start));
-  endEdit_->setText(QString::fromStdString(e.end));
+  ShowText(functionEdit_, QString::fromStdString(e.function));
+  ShowText(startEdit_, QString::fromStdString(e.start));
+  ShowText(endEdit_, QString::fromStdString(e.end));
   return code;
 }
 
@@ -62,15 +62,33 @@ void Graph2DDialog::RenderPicture(QImage& picture) {
   const Graph2DPlot plot = LayOutGraph2D(*samples_, model_.StartX(), model_.EndX(), w, h);
 
   QPainter painter(&picture);
-  painter.setPen(QPen(kCurveColor, 1));
-  if (!plot.curve.empty()) {
-    QPolygon line;
-    for (const PixelPoint& p : plot.curve) line << QPoint(p.x, p.y);
-    painter.drawPolyline(line);
+  if (IsFine(picture)) {
+    // Finer than a pixel: the same curve and axes, unrounded and smooth.
+    const Graph2DOutline outline =
+        OutlineGraph2D(*samples_, model_.StartX(), model_.EndX(), w, h);
+    painter.save();
+    PrepareFinePainter(painter);
+    painter.setPen(QPen(kCurveColor, 1));
+    DrawFineCurve(painter, outline.curve);
+    // The axes run along the pixel grid: crisp without smoothing.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(AxisPen());
+    if (outline.yAxisColumn)
+      painter.drawLine(QPointF(*outline.yAxisColumn, 0), QPointF(*outline.yAxisColumn, h + 1));
+    if (outline.xAxisRow)
+      painter.drawLine(QPointF(0, *outline.xAxisRow), QPointF(w + 1, *outline.xAxisRow));
+    painter.restore();
+  } else {
+    painter.setPen(QPen(kCurveColor, 1));
+    if (!plot.curve.empty()) {
+      QPolygon line;
+      for (const PixelPoint& p : plot.curve) line << QPoint(p.x, p.y);
+      painter.drawPolyline(line);
+    }
+    painter.setPen(AxisPen());
+    if (plot.yAxisColumn) painter.drawLine(*plot.yAxisColumn, 0, *plot.yAxisColumn, h + 1);
+    if (plot.xAxisRow) painter.drawLine(0, *plot.xAxisRow, w + 1, *plot.xAxisRow);
   }
-  painter.setPen(AxisPen());
-  if (plot.yAxisColumn) painter.drawLine(*plot.yAxisColumn, 0, *plot.yAxisColumn, h + 1);
-  if (plot.xAxisRow) painter.drawLine(0, *plot.xAxisRow, w + 1, *plot.xAxisRow);
 
   painter.setFont(LabelFont());
   painter.setPen(Qt::black);

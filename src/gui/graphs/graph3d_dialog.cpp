@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
+#include <algorithm>
 
 #include "graphs/surface_picture.h"
 #include "gui/graphs/graph_colors.h"
@@ -65,7 +65,7 @@ int Graph3DDialog::SetFromCommand(std::string_view argument) {
   const SurfaceEdits& e = model_.Edits();
   const std::string* texts[] = {&e.function, &e.xStart, &e.xEnd,  &e.yStart,
                                 &e.yEnd,     &e.zScale, &e.zShift};
-  for (int i = 0; i < 7; ++i) edits_[i]->setText(QString::fromStdString(*texts[i]));
+  for (int i = 0; i < 7; ++i) ShowText(edits_[i], QString::fromStdString(*texts[i]));
   return code;
 }
 
@@ -83,35 +83,39 @@ void Graph3DDialog::RenderPicture(QImage& picture) {
   const bool shiftUnset = model_.Inputs().zShift == kZShiftUnset;
   std::int32_t shift = 0;
   LeaveWideVectorState();
-  RenderSurface(Engine(), model_.Inputs(), size.width(), size.height(), shift, raster_);
+  // On a high-density screen the mesh is drawn on the device pixels
+  // themselves, the grid and the view staying those of the drawing area.
+  const qreal ratio = picture.devicePixelRatio();
+  RenderSurface(Engine(), model_.Inputs(), size.width(), size.height(), shift, raster_, ratio);
   if (shiftUnset) {
     model_.SetZShift(shift);
-    edits_[6]->setText(QString::number(shift));
+    ShowText(edits_[6], QString::number(shift));
   }
   QApplication::restoreOverrideCursor();
 
-  // The mesh is computed per pixel of the drawing area. At one device
-  // pixel per pixel it is written straight into the white picture's rows;
-  // on a high-density screen it is drawn scaled, each pixel a block of
-  // device pixels.
-  const bool direct = picture.size() == size;
-  QImage mesh;
-  if (!direct) {
-    mesh = QImage(raster_.Width(), raster_.Height(), QImage::Format_RGB32);
-    mesh.fill(Qt::white);
-  }
-  QImage& target = direct ? picture : mesh;
+  // The mesh is written straight into the white picture's rows. Finer
+  // pictures draw each point as a square of about one pixel, so that the
+  // lines keep the weight they have at one device pixel per pixel.
+  const int w = std::min<int>(raster_.Width(), picture.width());
+  const int h = std::min<int>(raster_.Height(), picture.height());
+  const int thickness = std::max(1, qRound(ratio));
   const QRgb green = kCurveColor.rgb();
-  for (int row = 0; row < raster_.Height(); ++row) {
-    const std::uint8_t* drawn = raster_.Row(row);
-    auto* line = reinterpret_cast<QRgb*>(target.scanLine(row));
-    for (int c = 0; c < raster_.Width(); ++c) {
-      if (drawn[c] != 0) line[c] = green;
+  for (int row = 0; row < h; ++row) {
+    auto* line = reinterpret_cast<QRgb*>(picture.scanLine(row));
+    if (thickness == 1) {
+      const std::uint8_t* drawn = raster_.Row(row);
+      for (int c = 0; c < w; ++c) {
+        if (drawn[c] != 0) line[c] = green;
+      }
+      continue;
     }
-  }
-  if (!direct) {
-    QPainter painter(&picture);
-    painter.drawImage(QRect(QPoint(0, 0), size), mesh);
+    for (int up = 0; up < thickness && up <= row; ++up) {
+      const std::uint8_t* drawn = raster_.Row(row - up);
+      for (int c = 0; c < w; ++c) {
+        if (drawn[c] == 0) continue;
+        for (int k = c; k < std::min(w, c + thickness); ++k) line[k] = green;
+      }
+    }
   }
 }
 

@@ -2,7 +2,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
+#include <QPainter>
 #include <QPen>
+#include <QPolygonF>
+#include <vector>
+
+#include "graphs/pixel_point.h"
 
 namespace vr {
 
@@ -22,6 +28,26 @@ inline QFont LabelFont() {
   font.setPixelSize(11);
   font.setWeight(QFont::Normal);
   return font;
+}
+
+// A picture with more than one device pixel to a pixel: it is drawn from
+// the unrounded geometry, antialiased. At one to one the pixels are set
+// exactly as the drawing rules place them.
+inline bool IsFine(const QImage& picture) { return picture.devicePixelRatio() != 1.0; }
+
+// Pixel (c, r) is the square from (c, r) to (c + 1, r + 1): a line through
+// it runs through its middle.
+inline void PrepareFinePainter(QPainter& painter) {
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.translate(0.5, 0.5);
+}
+
+inline void DrawFineCurve(QPainter& painter, const std::vector<FinePoint>& curve) {
+  if (curve.empty()) return;
+  QPolygonF line;
+  line.reserve(static_cast<qsizetype>(curve.size()));
+  for (const FinePoint& p : curve) line << QPointF(p.x, p.y);
+  painter.drawPolyline(line);
 }
 
 }  // namespace vr

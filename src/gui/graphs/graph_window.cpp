@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "gui/graphs/vector_state.h"
@@ -80,7 +81,38 @@ QLineEdit* GraphWindow::AddEdit(int x, int y, int w, int h) {
 void GraphWindow::SetDialogSize(int w, int h, QSize minimum) {
   const QRect r = FromDialogUnits(0, 0, w, h);
   resize(r.size());
+  fixedMinimum_ = minimum;
   setMinimumSize(minimum);
+}
+
+void GraphWindow::ShowText(QLineEdit* edit, const QString& text) {
+  edit->setText(text);
+  edit->home(false);
+}
+
+QSize GraphWindow::FittingMinimum() const {
+  // The margin the drawing area keeps to the window's edges is also kept
+  // beside and below the fields.
+  const QPoint margin = area_ != nullptr ? area_->pos() : QPoint();
+  QSize need = fixedMinimum_;
+  for (const AnchorEntry& e : anchors_.Entries()) {
+    const auto found = anchored_.find(e.control);
+    if (found == anchored_.end() || found->second == nullptr) continue;
+    const QWidget* w = found->second;
+    QSize least = w->minimumSizeHint().expandedTo(w->minimumSize());
+    if (w == area_) least = QSize(1, 1) * (2 * area_->frameWidth() + 1);
+    const QRect g = w->geometry();
+    const bool left = e.flags & kAnchorLeft, right = e.flags & kAnchorRight;
+    const bool top = e.flags & kAnchorTop, bottom = e.flags & kAnchorBottom;
+    int across = g.right() + 1 + margin.x();
+    if (left && right) across = e.dLeft + least.width() + e.dRight;
+    else if (right) across = margin.x() + g.width() + e.dRight;
+    int down = g.bottom() + 1 + margin.y();
+    if (top && bottom) down = e.dTop + least.height() + e.dBottom;
+    else if (bottom) down = margin.y() + g.height() + e.dBottom;
+    need = need.expandedTo(QSize(across, down));
+  }
+  return need;
 }
 
 void GraphWindow::AnchorControls(std::initializer_list<std::pair<QWidget*, int>> controls) {
@@ -92,6 +124,7 @@ void GraphWindow::AnchorControls(std::initializer_list<std::pair<QWidget*, int>>
     anchors_.Add(id, flags, ToAnchorRect(widget->geometry()), client);
     anchored_[id++] = widget;
   }
+  setMinimumSize(FittingMinimum());
 }
 
 void GraphWindow::Present() {
@@ -125,13 +158,25 @@ const QImage& GraphWindow::Picture() {
       // first write, so that copy never changes.)
       picture_ = spare_.size() == pixels ? spare_ : QImage(pixels, QImage::Format_RGB32);
       spare_ = QImage();
-      picture_.setDevicePixelRatio(ratio);
-      picture_.fill(Qt::white);
-      LeaveWideVectorState();
-      RenderPicture(picture_);
+      Draw(picture_, ratio);
     }
   }
   return picture_;
+}
+
+QImage GraphWindow::RenderedAt(qreal ratio) {
+  const QSize size = area_ != nullptr ? area_->PictureSize() : QSize();
+  if (size.width() <= 0 || size.height() <= 0 || !(ratio > 0)) return {};
+  QImage picture(size * ratio, QImage::Format_RGB32);
+  Draw(picture, ratio);
+  return picture;
+}
+
+void GraphWindow::Draw(QImage& picture, qreal ratio) {
+  picture.setDevicePixelRatio(ratio);
+  picture.fill(Qt::white);
+  LeaveWideVectorState();
+  RenderPicture(picture);
 }
 
 void GraphWindow::Redraw() {

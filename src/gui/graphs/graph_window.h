@@ -54,6 +54,9 @@ class GraphWindow : public QDialog {
   void ReleasePicture();
   // The picture, rendered first when there is none.
   const QImage& Picture();
+  // A picture of the graph at `ratio` device pixels to a pixel, whatever
+  // the screen: the drawing area's size and geometry, finer or coarser.
+  QImage RenderedAt(qreal ratio);
   DrawingArea* Area() const { return area_; }
 
  protected:
@@ -71,7 +74,13 @@ class GraphWindow : public QDialog {
   QLineEdit* AddEdit(int x, int y, int w, int h);
   // The anchors in the order given: control and flags.
   void AnchorControls(std::initializer_list<std::pair<QWidget*, int>> controls);
+  // The first size, in dialog units, and the least size in pixels; the
+  // least size grows to whatever the anchored controls need at the font in
+  // use (see AnchorControls).
   void SetDialogSize(int w, int h, QSize minimum);
+  // An edit filled by the program shows the start of its text: a long
+  // value keeps its sign and first digits in view.
+  static void ShowText(QLineEdit* edit, const QString& text);
   // Frees the picture and repaints, which renders it anew.
   void Redraw();
 
@@ -86,6 +95,10 @@ class GraphWindow : public QDialog {
 
  private:
   QRect FromDialogUnits(int x, int y, int w, int h) const;
+  void Draw(QImage& picture, qreal ratio);
+  // The least window size at which every anchored control keeps its size
+  // and place and the stretching ones can still be drawn.
+  QSize FittingMinimum() const;
   void RecordGeometry();
   void GiveFocusToMainWindow();
 
@@ -94,6 +107,7 @@ class GraphWindow : public QDialog {
   QPointer<QWidget> mainWindow_;
   DrawingArea* area_ = nullptr;
   ControlAnchors anchors_;
+  QSize fixedMinimum_;
   std::map<int, QWidget*> anchored_;
   QImage picture_;
   // The last picture's storage while the window is shown: a redraw at the

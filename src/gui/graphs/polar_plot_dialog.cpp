@@ -32,8 +32,8 @@ void PolarPlotDialog::Retranslate() {
 
 int PolarPlotDialog::SetFromCommand(std::string_view argument) {
   const int code = model_.SetFromCommand(Engine(), argument);
-  functionEdit_->setText(QString::fromStdString(model_.Edits().function));
-  angleEdit_->setText(QString::fromStdString(model_.Edits().maxAngle));
+  ShowText(functionEdit_, QString::fromStdString(model_.Edits().function));
+  ShowText(angleEdit_, QString::fromStdString(model_.Edits().maxAngle));
   return code;
 }
 
@@ -52,8 +52,22 @@ void PolarPlotDialog::RenderPicture(QImage& picture) {
     samples_ = ComputePolarSamples(Engine(), model_.FunctionText(), model_.MaxAngle());
     QApplication::restoreOverrideCursor();
   }
-  const PolarPlot plot = LayOutPolar(*samples_, size.width(), size.height());
   QPainter painter(&picture);
+  if (IsFine(picture)) {
+    // Finer than a pixel: the same curve and axes, unrounded and smooth.
+    const PolarOutline outline = OutlinePolar(*samples_, size.width(), size.height());
+    PrepareFinePainter(painter);
+    painter.setPen(QPen(kCurveColor, 1));
+    DrawFineCurve(painter, outline.curve);
+    // The axes run along the pixel grid: crisp without smoothing.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(AxisPen());
+    painter.drawLine(QPointF(outline.axisColumn, 0),
+                     QPointF(outline.axisColumn, size.height() + 1));
+    painter.drawLine(QPointF(0, outline.axisRow), QPointF(size.width() + 1, outline.axisRow));
+    return;
+  }
+  const PolarPlot plot = LayOutPolar(*samples_, size.width(), size.height());
   painter.setPen(QPen(kCurveColor, 1));
   if (!plot.curve.empty()) {
     QPolygon line;
