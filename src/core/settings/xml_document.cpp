@@ -158,6 +158,8 @@ Token FindAttribute(std::string_view text, const XmlElementRecord& r, std::strin
 
 XmlDocument::XmlDocument() { ResetIndex(8); }
 
+std::string XmlEscape(std::string_view text, bool attribute) { return Encode(text, attribute); }
+
 void XmlDocument::ResetIndex(std::size_t capacity) {
   elements_.assign(capacity, XmlElementRecord{});
   usedCount_ = 1;

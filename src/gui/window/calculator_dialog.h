@@ -22,6 +22,7 @@ class ExpressionEditor;
 class GlobalHotKey;
 class Keypad;
 class LineFlow;
+class SessionKeeper;
 class TrayPresence;
 
 // The program's one main window: the expression window with the keypad
@@ -118,6 +119,8 @@ class CalculatorDialog : public QDialog {
   ExpressionEditor* Editor() const { return editor_; }
   CalculatorSession& Session() const { return *session_; }
   LineFlow& Flow() const { return *flow_; }
+  // Saves the session as it changes and owns the program folder.
+  SessionKeeper& Keeper() const { return *keeper_; }
   const std::filesystem::path& ProgramFolder() const { return programFolder_; }
   // The areas the keypad fills: the two rows above the editor and the block
   // beside it. Hidden while empty.
@@ -194,6 +197,7 @@ class CalculatorDialog : public QDialog {
 
   std::unique_ptr<CalculatorSession> session_;
   std::unique_ptr<LineFlow> flow_;
+  SessionKeeper* keeper_ = nullptr;
   TrayPresence* tray_ = nullptr;
   GlobalHotKey* hotKey_ = nullptr;
   std::vector<QPointer<QWidget>> hiddenWithMe_;
