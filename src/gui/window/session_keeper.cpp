@@ -105,10 +105,10 @@ void SessionKeeper::RestoreText() {
   // A damaged file that could not be moved aside must not be written over.
   if (damaged != nullptr && damaged->movedTo.empty()) readOnly_ = true;
 
-  const RestoredText restored = SavedExpressions(session_, ExpressionEditor::kMaxLines);
+  RestoredText restored = SavedExpressions(session_, ExpressionEditor::kMaxLines);
   if (!restored.present) return;
   editor_.SetWindowText(restored.shown);
-  earlier_ = restored.earlier;
+  earlier_ = std::move(restored.earlier);
   if (earlier_.empty()) return;
   // The lines in front of the shown ones go when the window trims its first
   // line (after an evaluation) or replaces its whole text; a format change
@@ -121,7 +121,13 @@ void SessionKeeper::RestoreText() {
 
 void SessionKeeper::Begin() {
   watching_ = true;
-  onDisk_ = CurrentText();
+  // What a read-only window would write, to tell at close whether anything
+  // was changed. A writing window does not build it: with a long saved text
+  // that would cost as much as a save, and its first save just writes.
+  if (readOnly_) {
+    onDisk_ = CurrentText();
+    onDiskKnown_ = true;
+  }
   connect(editor_.document(), &QTextDocument::contentsChanged, this, &SessionKeeper::MarkChanged);
   // Settings change through menus, keys and dialogs; any key or click may
   // have changed one. A save that finds nothing new writes nothing.
@@ -182,10 +188,15 @@ void SessionKeeper::SaveIfChanged() {
   pendingSince_.invalidate();
   if (readOnly_) return;
   std::string text = CurrentText();
-  if (text == onDisk_) return;
+  if (onDiskKnown_ && text == onDisk_) return;
   // A failure is told at exit, where the user can still keep the window
   // open; the next change tries again.
-  if (WriteOptionsFile(folder_, text).ok) onDisk_ = std::move(text);
+  if (WriteOptionsFile(folder_, text).ok) Written(std::move(text));
+}
+
+void SessionKeeper::Written(std::string text) {
+  onDisk_ = std::move(text);
+  onDiskKnown_ = true;
 }
 
 SaveOutcome SessionKeeper::SaveNow(bool force) {
@@ -201,9 +212,9 @@ SaveOutcome SessionKeeper::SaveNow(bool force) {
     }
     return outcome;
   }
-  if (!force && text == onDisk_) return {};
+  if (!force && onDiskKnown_ && text == onDisk_) return {};
   SaveOutcome outcome = WriteOptionsFile(folder_, text);
-  if (outcome.ok) onDisk_ = std::move(text);
+  if (outcome.ok) Written(std::move(text));
   return outcome;
 }
 

@@ -75,6 +75,7 @@ class SessionKeeper : public QObject {
  private:
   void MarkChanged();
   void SaveIfChanged();
+  void Written(std::string text);
   std::string CurrentText();
   void TellStartUpFindings();
 
@@ -94,6 +95,7 @@ class SessionKeeper : public QObject {
   // What the file holds as far as this window knows (or, read-only, what
   // it would hold), to skip saves that change nothing.
   std::string onDisk_;
+  bool onDiskKnown_ = false;
   std::function<void(const QString&)> notify_;
   std::function<bool(const QString&)> ask_;
   std::function<void()> beforeSave_;
