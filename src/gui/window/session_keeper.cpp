@@ -5,6 +5,7 @@
 #include <QTextDocument>
 #include <QWidget>
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 
 #include <unistd.h>
@@ -21,6 +22,9 @@ namespace vr {
 namespace {
 
 QString PathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+
+// Windows of this process that are keeping a session.
+int watchingKeepers = 0;
 
 int SaveDelayFromEnvironment() {
   const QByteArray text = qgetenv("VADADERIVO_SAVE_DELAY_MS");
@@ -46,13 +50,24 @@ SessionKeeper::SessionKeeper(QWidget& window, const std::filesystem::path& folde
       delayMs_(SaveDelayFromEnvironment()) {
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, &SessionKeeper::SaveIfChanged);
-  connect(&TerminationSignals::Instance(), &TerminationSignals::received, this, [this] {
-    if (!watching_) return;
-    // Saved here, while everything is still there; the orderly quit that
-    // follows saves again only what changed.
-    SaveNow();
-    QCoreApplication::quit();
-  });
+  connect(&TerminationSignals::Instance(), &TerminationSignals::received, this,
+          [this](int signalNumber) {
+            if (watching_) {
+              // Saved here, while everything is still there; the orderly
+              // quit that follows saves again only what changed.
+              SaveNow();
+              QCoreApplication::quit();
+              return;
+            }
+            // Before start-up is over (the question about a folder in use
+            // may be waiting) or after the last save there is nothing to
+            // keep, and no main loop may be running to quit: the signal
+            // takes its default effect.
+            if (watchingKeepers == 0) {
+              std::signal(signalNumber, SIG_DFL);
+              std::raise(signalNumber);
+            }
+          });
 }
 
 SessionKeeper::~SessionKeeper() { Finish(); }
@@ -120,6 +135,7 @@ void SessionKeeper::RestoreText() {
 }
 
 void SessionKeeper::Begin() {
+  if (!watching_) ++watchingKeepers;
   watching_ = true;
   // What a read-only window would write, to tell at close whether anything
   // was changed. A writing window does not build it: with a long saved text
@@ -219,7 +235,10 @@ SaveOutcome SessionKeeper::SaveNow(bool force) {
 }
 
 void SessionKeeper::Finish() {
-  if (watching_) QCoreApplication::instance()->removeEventFilter(this);
+  if (watching_) {
+    QCoreApplication::instance()->removeEventFilter(this);
+    --watchingKeepers;
+  }
   watching_ = false;
   timer_.stop();
   lock_.Release();
