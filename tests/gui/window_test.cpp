@@ -10,6 +10,7 @@
 #include "gui/window/line_runner.h"
 #include "gui/window/menu_commands.h"
 #include "gui/window/ui_language.h"
+#include "file_size_limit.h"
 #include "gui_test_support.h"
 #include "operations/builtins/function_catalogue.h"
 #include "session/calculator_session.h"
@@ -665,18 +666,19 @@ class WindowTest : public QObject {
     QVERIFY(!before.isEmpty());
     Restart();
     TypeLine(Editor(), "7*7");
-    // A folder where the new file must be written first makes the save fail.
-    QVERIFY(QDir().mkpath(folder_->FilePath("options.xml.tmp/blocked")));
-    QSignalSpy finished(&Dialog(), &QDialog::finished);
-    window_->closeAnyway = false;
-    Dialog().Exit();
-    QVERIFY(window_->messages.size() == 1 && finished.count() == 0 && Dialog().isVisible());
-    window_->closeAnyway = true;
-    Dialog().Exit();
-    QVERIFY(finished.count() == 1 && ReadFile(optionsFile) == before);
+    {
+      // No file may grow beyond a few bytes: the new file cannot be written.
+      const FileSizeLimit full(16);
+      QSignalSpy finished(&Dialog(), &QDialog::finished);
+      window_->closeAnyway = false;
+      Dialog().Exit();
+      QVERIFY(window_->messages.size() == 1 && finished.count() == 0 && Dialog().isVisible());
+      window_->closeAnyway = true;
+      Dialog().Exit();
+      QVERIFY(finished.count() == 1 && ReadFile(optionsFile) == before);
+    }
 
     window_.reset();
-    QDir(folder_->FilePath("options.xml.tmp")).removeRecursively();
     WriteOptionsFile(*folder_, [](OptionsRecord& o) { o.precision = 7; });
     const QByteArray written = ReadFile(optionsFile);
     { CalculatorDialog neverStarted(folder_->Path(), {}); }

@@ -13,6 +13,7 @@
 #include "operations/standard_operations.h"
 #include "scripts/script_folder.h"
 #include "scripts/script_function_runner.h"
+#include "settings/damaged_file.h"
 #include "settings/options_file.h"
 #include "settings/options_record.h"
 #include "settings/program_folder.h"
@@ -85,6 +86,8 @@ struct CalculatorSession::Impl {
   ScriptFunctionRunner userFunctions;
   ExpressionEngine engine;
   OptionsLoadResult loadedOptions;
+  bool moveDamagedAside = false;
+  std::optional<DamagedOptionsFile> damaged;
   std::filesystem::path startupScript;
   GraphCommandTarget* graphTarget = nullptr;
   // Without windows, commands are still checked the way the windows check
@@ -99,11 +102,19 @@ void CalculatorSession::Impl::LoadOptionsFile(const std::filesystem::path& folde
   loadedOptions = LoadOptions(OptionsFilePath(folder), Options(), engine.Variables());
   // A missing file is an ordinary first start; only a file that is there but
   // cannot be used deserves a word.
-  if (loadedOptions.status == OptionsFileStatus::Unreadable ||
-      loadedOptions.status == OptionsFileStatus::NotWellFormed) {
-    report << OptionsFilePath(folder).string() << ": " << loadedOptions.message
-           << " (the defaults are used)\n";
+  if (!IsDamaged(loadedOptions.status)) return;
+  damaged = DamagedOptionsFile{OptionsFilePath(folder), {}, loadedOptions.message};
+  report << damaged->file.string() << ": " << damaged->reason << " (the defaults are used";
+  if (moveDamagedAside) {
+    std::string error;
+    damaged->movedTo = SetAsideDamagedFile(damaged->file, &error);
+    if (!damaged->movedTo.empty()) {
+      report << "; the file is kept as " << damaged->movedTo.filename().string();
+    } else {
+      report << "; " << error;
+    }
   }
+  report << ")\n";
 }
 
 void CalculatorSession::Impl::LoadScriptLibraries(const std::filesystem::path& folder,
@@ -164,6 +175,12 @@ void CalculatorSession::StartUp(const std::filesystem::path& programFolder, std:
   impl_->LoadScriptLibraries(programFolder, report);
   impl_->RunStartupScript(programFolder, report);
   impl_->LoadUnitTables(programFolder, report);
+}
+
+void CalculatorSession::SetMoveDamagedOptionsAside(bool move) { impl_->moveDamagedAside = move; }
+
+const CalculatorSession::DamagedOptionsFile* CalculatorSession::DamagedOptions() const {
+  return impl_->damaged ? &*impl_->damaged : nullptr;
 }
 
 std::string CalculatorSession::CalculateLine(std::string_view rawLine) {

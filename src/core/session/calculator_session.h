@@ -35,6 +35,19 @@ class CalculatorSession {
   void StartUp(const std::filesystem::path& programFolder, std::ostream& report,
                const std::function<void()>& afterOptions);
 
+  // An options file that is there but cannot be read as options. Only the
+  // one writer of the folder (the window that holds it) moves it aside, so
+  // that its saves never overwrite it; the command line leaves it in place.
+  struct DamagedOptionsFile {
+    std::filesystem::path file;
+    std::filesystem::path movedTo;  // empty when it was not moved
+    std::string reason;
+  };
+  // Call before StartUp: a damaged options file is moved aside.
+  void SetMoveDamagedOptionsAside(bool move);
+  // What start-up found; nullptr when the options file was read or missing.
+  const DamagedOptionsFile* DamagedOptions() const;
+
   // Evaluates one line of the expression window and returns the text shown
   // below it; empty when nothing is shown.
   std::string CalculateLine(std::string_view line);

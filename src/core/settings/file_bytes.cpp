@@ -1,7 +1,11 @@
 #include "settings/file_bytes.h"
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <fstream>
+#include <random>
 #include <system_error>
 
 #if __has_include(<unistd.h>)
@@ -55,33 +59,44 @@ void SyncFolder(const std::filesystem::path& folder) {
   ::close(fd);
 }
 
-bool WriteTemporary(const std::filesystem::path& temporary, std::string_view bytes,
-                    std::string* error) {
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+// Creates a temporary file no one else has, never through a symbolic link,
+// and writes it whole to the disk. Returns its path, empty on failure.
+std::filesystem::path WriteTemporary(const std::filesystem::path& file, std::string_view bytes,
+                                     std::string* error) {
+  std::filesystem::path temporary;
+  int fd = -1;
+  // A name that is taken (another writer, a leftover, a planted link) is
+  // simply passed over.
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temporary = TemporaryPathFor(file);
+    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) break;
+  }
   if (fd < 0) {
     SetError(error, Describe("Cannot create", temporary, errno));
-    return false;
+    return {};
   }
   if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
     const int failure = errno;
     ::close(fd);
     ::unlink(temporary.c_str());
     SetError(error, Describe("Cannot write", temporary, failure));
-    return false;
+    return {};
   }
   if (::close(fd) != 0) {
     const int failure = errno;
     ::unlink(temporary.c_str());
     SetError(error, Describe("Cannot write", temporary, failure));
-    return false;
+    return {};
   }
-  return true;
+  return temporary;
 }
 
 #else
 
-bool WriteTemporary(const std::filesystem::path& temporary, std::string_view bytes,
-                    std::string* error) {
+std::filesystem::path WriteTemporary(const std::filesystem::path& file, std::string_view bytes,
+                                     std::string* error) {
+  const std::filesystem::path temporary = TemporaryPathFor(file);
   std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
   if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (out) out.flush();
@@ -89,9 +104,9 @@ bool WriteTemporary(const std::filesystem::path& temporary, std::string_view byt
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
     SetError(error, Describe("Cannot write", temporary, EIO));
-    return false;
+    return {};
   }
-  return true;
+  return temporary;
 }
 
 void SyncFolder(const std::filesystem::path&) {}
@@ -100,20 +115,49 @@ void SyncFolder(const std::filesystem::path&) {}
 
 }  // namespace
 
+namespace {
+
+constexpr std::string_view kTemporaryEnd = ".tmp";
+constexpr std::size_t kRandomLength = 8;
+
+std::string TemporaryPrefix(const std::filesystem::path& file) {
+  return "." + file.filename().string() + ".";
+}
+
+}  // namespace
+
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& file) {
-  std::filesystem::path temporary = file;
-  temporary += ".tmp";
-  return temporary;
+  // Seeded once per process from the system's entropy and the clock; the
+  // counter keeps names of one process apart even if both were weak.
+  static std::mt19937_64 random = [] {
+    std::random_device device;
+    std::seed_seq seed{device(), device(),
+                       static_cast<unsigned>(
+                           std::chrono::steady_clock::now().time_since_epoch().count())};
+    return std::mt19937_64(seed);
+  }();
+  static std::atomic<unsigned> counter{0};
+  constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
+  std::uint64_t bits = random() ^ (static_cast<std::uint64_t>(++counter) << 40);
+  std::string name = TemporaryPrefix(file);
+  for (std::size_t i = 0; i < kRandomLength; ++i) {
+    name += kLetters[bits % kLetters.size()];
+    bits /= kLetters.size();
+  }
+  name += kTemporaryEnd;
+  return file.parent_path() / name;
 }
 
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes,
                          std::string* error, AtomicWriteStop stop) {
-  const std::filesystem::path temporary = TemporaryPathFor(file);
-  if (!WriteTemporary(temporary, bytes, error)) return false;
+  const std::filesystem::path temporary = WriteTemporary(file, bytes, error);
+  if (temporary.empty()) return false;
   if (stop == AtomicWriteStop::AfterTemporaryFile) {
     SetError(error, "Stopped before \"" + file.string() + "\" was replaced");
     return false;
   }
+  // rename() replaces whatever entry has the name, a symbolic link included;
+  // it never writes through one.
   std::error_code ec;
   std::filesystem::rename(temporary, file, ec);
   if (ec) {
@@ -124,6 +168,26 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
   }
   SyncFolder(file.parent_path());
   return true;
+}
+
+int RemoveLeftoverTemporaries(const std::filesystem::path& file) {
+  const std::string prefix = TemporaryPrefix(file);
+  const std::size_t length = prefix.size() + kRandomLength + kTemporaryEnd.size();
+  int removed = 0;
+  std::error_code ec;
+  std::filesystem::directory_iterator it(file.parent_path().empty() ? "." : file.parent_path(), ec);
+  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() != length || name.compare(0, prefix.size(), prefix) != 0 ||
+        !name.ends_with(kTemporaryEnd)) {
+      continue;
+    }
+    std::error_code ignored;
+    // A link with such a name is removed itself; nothing it points to is touched.
+    if (!it->is_symlink(ignored) && !it->is_regular_file(ignored)) continue;
+    if (std::filesystem::remove(it->path(), ignored)) ++removed;
+  }
+  return removed;
 }
 
 }  // namespace vr

@@ -34,17 +34,25 @@ void ReadVariables(XmlDocument& doc, VariableTable& variables) {
   doc.StepOut();
 }
 
-void WriteVariables(XmlDocument& doc, const VariableTable& variables) {
-  if (!doc.StepIn()) return;
+// The "Vars" element with its items, as XmlDocument writes it: "<Vars/>"
+// when empty, else one "<Item .../>" line per variable. Built as text in one
+// pass; inserting thousands of items into the document one by one would
+// shift its whole index at every step.
+std::string VarsElementText(const VariableTable& variables) {
+  std::string items;
   SavedVariable saved;
   for (int i = 0; i < variables.Count(); ++i) {
     if (!SaveVariable(*variables.At(i), saved)) continue;
-    doc.AppendChildElement(kItemName);
-    doc.WriteChildAttribute("Name", saved.name);
-    doc.WriteChildAttribute("VarType", saved.varType);
-    doc.WriteChildAttribute("Value", saved.value);
+    items += "<Item Name=\"";
+    items += XmlEscape(saved.name, true);
+    items += "\" VarType=\"";
+    items += XmlEscape(saved.varType, true);
+    items += "\" Value=\"";
+    items += XmlEscape(saved.value, true);
+    items += "\"/>\r\n";
   }
-  doc.StepOut();
+  if (items.empty()) return "<Vars/>\r\n";
+  return "<Vars>\r\n" + items + "</Vars>\r\n";
 }
 
 OptionsLoadResult Defaults(OptionsRecord& options, OptionsFileStatus status, std::string message) {
@@ -124,6 +132,7 @@ std::string BuildOptionsText(const OptionsRecord& options, const VariableTable& 
   // The geometry accessors hand out references; they write into a copy.
   OptionsRecord record = options;
   XmlDocument doc;
+  bool varsPlaced = false;
   doc.AppendElement(kRootName);
   for (const OptionElement& element : OptionElements()) {
     if (!ElementIsStored(element, record)) continue;
@@ -140,8 +149,9 @@ std::string BuildOptionsText(const OptionsRecord& options, const VariableTable& 
         doc.AppendChildElement(element.name, expressions);
         break;
       case ElementRule::Vars:
+        // A stand-in, replaced by the items below.
         doc.AppendChildElement(element.name);
-        WriteVariables(doc, variables);
+        varsPlaced = true;
         break;
       case ElementRule::AutoStart:
         doc.AppendChildElement(element.name, ElementText(element, record));
@@ -152,7 +162,15 @@ std::string BuildOptionsText(const OptionsRecord& options, const VariableTable& 
         break;
     }
   }
-  return doc.DocumentText();
+  std::string text = doc.DocumentText();
+  if (varsPlaced) {
+    // Only "Vars" itself can be written "<Vars/>": no setting's text holds
+    // markup unescaped.
+    constexpr std::string_view kStandIn = "<Vars/>\r\n";
+    const std::size_t at = text.find(kStandIn);
+    if (at != std::string::npos) text.replace(at, kStandIn.size(), VarsElementText(variables));
+  }
+  return text;
 }
 
 bool SaveOptions(const std::filesystem::path& file, const OptionsRecord& options,

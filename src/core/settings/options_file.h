@@ -24,6 +24,12 @@ enum class OptionsFileStatus {
   NotWellFormed,  // not a well-formed document: the defaults stand
 };
 
+// A file that is there but cannot be read as options: it holds something
+// other than what the program wrote, which a save must not overwrite.
+inline bool IsDamaged(OptionsFileStatus status) {
+  return status == OptionsFileStatus::Unreadable || status == OptionsFileStatus::NotWellFormed;
+}
+
 struct OptionsLoadResult {
   OptionsFileStatus status = OptionsFileStatus::Missing;
   // Why the file was not used (Unreadable, NotWellFormed); never shown to the
@@ -59,9 +65,9 @@ OptionsLoadResult ReadOptionsText(std::string_view bytes, OptionsRecord& options
 std::string BuildOptionsText(const OptionsRecord& options, const VariableTable& variables,
                              std::string_view expressions);
 
-// Writes the options file atomically: "options.xml.tmp" beside it first, then
-// a rename over the old file, so a failed or interrupted save leaves the old
-// file whole. On failure returns false and, when `error` is given, a one-line
+// Writes the options file atomically: a fresh temporary file beside it first,
+// then a rename over the old file, so a failed or interrupted save leaves the
+// old file whole. On failure returns false and, when `error` is given, a one-line
 // message.
 bool SaveOptions(const std::filesystem::path& file, const OptionsRecord& options,
                  const VariableTable& variables, std::string_view expressions,

@@ -96,20 +96,26 @@ std::string Decode(std::string_view text) {
   out.reserve(text.size());
   std::size_t i = 0;
   while (i < text.size()) {
-    if (text[i] == '&') {
-      const std::string_view rest = text.substr(i + 1);
-      bool replaced = false;
-      for (const Entity& e : kEntities) {
-        if (rest.substr(0, e.code.size()) == e.code) {
-          out += e.character;
-          i += 1 + e.code.size();
-          replaced = true;
-          break;
-        }
-      }
-      if (replaced) continue;
+    // Plain runs are copied whole: the saved text can be megabytes long.
+    const std::size_t amp = text.find('&', i);
+    if (amp == std::string_view::npos) {
+      out.append(text.substr(i));
+      break;
     }
-    out += text[i];
+    out.append(text.substr(i, amp - i));
+    i = amp;
+    const std::string_view rest = text.substr(i + 1);
+    bool replaced = false;
+    for (const Entity& e : kEntities) {
+      if (rest.substr(0, e.code.size()) == e.code) {
+        out += e.character;
+        i += 1 + e.code.size();
+        replaced = true;
+        break;
+      }
+    }
+    if (replaced) continue;
+    out += '&';
     ++i;
   }
   return out;
@@ -118,17 +124,25 @@ std::string Decode(std::string_view text) {
 // Data escapes the three characters that could end or start markup;
 // attribute values escape the quotes as well.
 std::string Encode(std::string_view text, bool attribute) {
+  const std::string_view special = attribute ? std::string_view("<&>'\"") : std::string_view("<&>");
   std::string out;
   out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::size_t at = text.find_first_of(special, i);
+    if (at == std::string_view::npos) {
+      out.append(text.substr(i));
+      break;
+    }
+    out.append(text.substr(i, at - i));
+    switch (text[at]) {
       case '<': out += "&lt;"; break;
       case '&': out += "&amp;"; break;
       case '>': out += "&gt;"; break;
-      case '\'': out += attribute ? "&apos;" : "'"; break;
-      case '"': out += attribute ? "&quot;" : "\""; break;
-      default: out += c;
+      case '\'': out += "&apos;"; break;
+      default: out += "&quot;"; break;
     }
+    i = at + 1;
   }
   return out;
 }
@@ -157,6 +171,8 @@ Token FindAttribute(std::string_view text, const XmlElementRecord& r, std::strin
 }  // namespace
 
 XmlDocument::XmlDocument() { ResetIndex(8); }
+
+std::string XmlEscape(std::string_view text, bool attribute) { return Encode(text, attribute); }
 
 void XmlDocument::ResetIndex(std::size_t capacity) {
   elements_.assign(capacity, XmlElementRecord{});

@@ -106,4 +106,8 @@ class XmlDocument {
   std::int32_t child_ = 0;
 };
 
+// The text as it stands in a document: "<", "&" and ">" escaped, and in an
+// attribute value (`attribute`) both quotes as well.
+std::string XmlEscape(std::string_view text, bool attribute);
+
 }  // namespace vr

@@ -25,6 +25,7 @@
 #include "gui/window/keypad.h"
 #include "gui/window/line_flow.h"
 #include "gui/window/line_runner.h"
+#include "gui/window/session_keeper.h"
 #include "gui/window/ui_language.h"
 #include "gui/window/window_options.h"
 #include "session/calculator_session.h"
@@ -83,6 +84,18 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
   flow_->SetRunner(runner_);
   connect(runner_, &LineRunner::busyChanged, this, &CalculatorDialog::SetCommandsBusy);
 
+  keeper_ = new SessionKeeper(*this, programFolder_, *session_, *editor_);
+  keeper_->SetNotifier([this](const QString& text) { notify_(text); });
+  keeper_->SetBeforeSave([this] { RecordWindowRect(); });
+  keeper_->SetFolderInUseQuestion([this](const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("VadadeRivo"), text,
+                    QMessageBox::NoButton, this);
+    QPushButton* readOnly = box.addButton(tr("Open read-only"), QMessageBox::AcceptRole);
+    box.addButton(tr("Quit"), QMessageBox::RejectRole);
+    box.exec();
+    return box.clickedButton() == readOnly;
+  });
+
   tray_ = new TrayPresence(this);
   connect(tray_, &TrayPresence::restoreRequested, this, &CalculatorDialog::BringBack);
   connect(tray_, &TrayPresence::aboutRequested, this, &CalculatorDialog::ShowAbout);
@@ -130,13 +143,19 @@ CalculatorDialog::~CalculatorDialog() {
 }
 
 void CalculatorDialog::Retranslate() {
-  setWindowTitle(tr("VadadeRivo"));
+  setWindowTitle(keeper_->Title(tr("VadadeRivo")));
   RetranslateMenu();
   keypad_->Retranslate();
   tray_->Retranslate();
 }
 
 void CalculatorDialog::StartUp() {
+  if (!keeper_->ClaimFolder()) {
+    // Another window has the folder and the user would rather not open a
+    // second one: the program ends once its loop runs.
+    QTimer::singleShot(0, this, [this] { QDialog::done(QDialog::Rejected); });
+    return;
+  }
   startedUp_ = true;
   editor_->clear();
   std::ostringstream report;
@@ -165,14 +184,13 @@ void CalculatorDialog::StartUp() {
     EvaluateCurrentLine(true);
   }
   ShowAtStart();
+  keeper_->Begin();
 }
 
 void CalculatorDialog::AfterOptionsLoaded() {
+  keeper_->RestoreText();
   ApplyUiLanguage(Options().english != 0);
   Retranslate();  // the language-change events arrive later; the texts are needed now
-  if (session_->SavedExpressions() != nullptr) {
-    editor_->SetWindowText(SavedExpressions(*session_));
-  }
   RegisterHotKey(true);
 
   const QSize first = sizeHint();
@@ -326,7 +344,7 @@ void CalculatorDialog::done(int result) {
 bool CalculatorDialog::ShutDown(bool mayAsk) {
   hotKey_->Unregister();
   RecordWindowRect();
-  const SaveOutcome saved = SaveOptionsFile(programFolder_, *session_, editor_->Lines());
+  const SaveOutcome saved = keeper_->SaveNow(true);
   if (!saved.ok && mayAsk) {
     const QString text =
         tr("The settings, the text and the variables could not be saved in \"%1\": %2.\n\n"
@@ -337,6 +355,7 @@ bool CalculatorDialog::ShutDown(bool mayAsk) {
       return false;
     }
   }
+  keeper_->Finish();
   tray_->Hide();
   shutDown_ = true;
   return true;

@@ -23,6 +23,7 @@ class GlobalHotKey;
 class Keypad;
 class LineFlow;
 class LineRunner;
+class SessionKeeper;
 class TrayPresence;
 
 // The program's one main window: the expression window with the keypad
@@ -123,6 +124,8 @@ class CalculatorDialog : public QDialog {
   LineRunner& Runner() const { return *runner_; }
   // The menu command Stop: ends the running line.
   void StopLine();
+  // Saves the session as it changes and owns the program folder.
+  SessionKeeper& Keeper() const { return *keeper_; }
   const std::filesystem::path& ProgramFolder() const { return programFolder_; }
   // The areas the keypad fills: the two rows above the editor and the block
   // beside it. Hidden while empty.
@@ -204,6 +207,7 @@ class CalculatorDialog : public QDialog {
   std::unique_ptr<LineFlow> flow_;
   LineRunner* runner_ = nullptr;
   std::vector<QPointer<QAction>> disabledWhileBusy_;
+  SessionKeeper* keeper_ = nullptr;
   TrayPresence* tray_ = nullptr;
   GlobalHotKey* hotKey_ = nullptr;
   std::vector<QPointer<QWidget>> hiddenWithMe_;

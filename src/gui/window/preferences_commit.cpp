@@ -5,8 +5,7 @@
 #include "gui/platform/autostart.h"
 #include "gui/settings/preferences_sheet.h"
 #include "gui/window/calculator_dialog.h"
-#include "gui/window/expression_editor.h"
-#include "gui/window/window_options.h"
+#include "gui/window/session_keeper.h"
 
 namespace vr {
 
@@ -16,7 +15,7 @@ void CommitPreferences(CalculatorDialog& dialog, const OptionsRecord& working,
   live = working;
   // A failed save is not worth a message here: the file is written again
   // at exit, where a failure is reported.
-  SaveOptionsFile(dialog.ProgramFolder(), dialog.Session(), dialog.Editor()->Lines());
+  dialog.Keeper().SaveNow();
 
   dialog.ApplyKeyColors();
   if (live.backColor != before.backColor || live.textColor != before.textColor ||

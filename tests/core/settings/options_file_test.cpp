@@ -5,6 +5,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "core/settings/temp_folder.h"
 #include "settings/expressions_text.h"
@@ -157,6 +158,16 @@ TEST_F(OptionsFile, DamagedOrUnreadableFilesLeaveTheDefaults) {
   EXPECT_EQ(Read(InOptions("<Expressions>" + big + "</Expressions>")).result.expressions, big);
 }
 
+// The hidden temporaries of interrupted saves in `folder`.
+std::vector<std::string> Temporaries(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (name.starts_with(".options.xml.") && name.ends_with(".tmp")) names.push_back(name);
+  }
+  return names;
+}
+
 TEST_F(OptionsFile, ACrashBeforeTheRenameLeavesThePreviousFile) {
   TempFolder folder;
   const std::filesystem::path file = OptionsFilePath(folder.Path());
@@ -166,38 +177,36 @@ TEST_F(OptionsFile, ACrashBeforeTheRenameLeavesThePreviousFile) {
   EXPECT_FALSE(WriteFileAtomically(file, "new", &error, AtomicWriteStop::AfterTemporaryFile));
   EXPECT_NE(error.find(file.string()), std::string::npos) << error;
   EXPECT_EQ(ReadBytes(file), before);
-  EXPECT_EQ(ReadBytes(folder / "options.xml.tmp"), "new");
-  // The next save goes through the leftover temporary file.
+  const std::vector<std::string> left = Temporaries(folder.Path());
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_EQ(ReadBytes(folder / left[0]), "new");
+  // The next save takes a name of its own; the leftover goes only when the
+  // folder's writer clears it.
   ASSERT_TRUE(SaveOptions(file, OptionsRecord{}, {}, "", &error)) << error;
   EXPECT_EQ(ReadBytes(file), Sample("defaults.xml"));
-  EXPECT_FALSE(std::filesystem::exists(folder / "options.xml.tmp"));
+  EXPECT_EQ(Temporaries(folder.Path()), left);
+  EXPECT_EQ(RemoveLeftoverTemporaries(file), 1);
+  EXPECT_TRUE(Temporaries(folder.Path()).empty());
+  EXPECT_EQ(ReadBytes(file), Sample("defaults.xml"));
 }
 
 TEST_F(OptionsFile, AFailedSaveReportsAndKeepsTheOldFileWhole) {
   TempFolder folder;
   WriteBytes(folder / "plain-file", "not a folder");
-  std::filesystem::create_directories(folder / "taken" / "options.xml");
-  std::filesystem::create_directories(folder / "blocked" / "options.xml.tmp");
-  WriteBytes(folder / "blocked" / "options.xml", "old contents");
-  std::filesystem::create_directories(folder / "full");  // a disk with no room left
-  std::filesystem::create_symlink("/dev/full", folder / "full" / "options.xml.tmp");
+  std::filesystem::create_directories(folder / "taken" / "options.xml" / "inside");
   for (const std::filesystem::path& file : {
            folder / "missing" / "options.xml",     // the folder does not exist
            folder / "plain-file" / "options.xml",  // the folder is a file
            folder / "taken" / "options.xml",       // a folder stands where the file goes
-           folder / "blocked" / "options.xml",     // the temporary file cannot be made
-           folder / "full" / "options.xml",        // nor written
        }) {
     std::string error;
     EXPECT_FALSE(SaveOptions(file, OptionsRecord{}, {}, "", &error)) << file;
     EXPECT_NE(error.find(file.parent_path().string()), std::string::npos) << error;
     EXPECT_EQ(error.find('\n'), std::string::npos) << error;
   }
-  EXPECT_EQ(ReadBytes(folder / "blocked" / "options.xml"), "old contents");
-  EXPECT_FALSE(std::filesystem::exists(folder / "full" / "options.xml"));
   EXPECT_FALSE(SaveOptions(folder / "missing" / "options.xml", OptionsRecord{}, {}, ""));
-  EXPECT_TRUE(std::filesystem::is_directory(folder / "taken" / "options.xml"));
-  EXPECT_FALSE(std::filesystem::exists(folder / "taken" / "options.xml.tmp"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "taken" / "options.xml" / "inside"));
+  EXPECT_TRUE(Temporaries(folder / "taken").empty());
 }
 
 // The window's expression lines are kept in one text, a "|" between lines.
@@ -217,6 +226,28 @@ TEST(ExpressionsText, LinesAreJoinedWithBarsAndSplitAtEveryBar) {
   };
   for (const auto& [stored, lines] : split)
     EXPECT_EQ(SplitExpressionLines(stored), lines) << stored;
+
+  // The window shows only its last lines; the earlier ones are kept in their
+  // stored form and come back in front of the window's lines.
+  struct Tail {
+    const char* stored;
+    std::size_t kept;
+    const char* earlier;
+    Lines last;
+    const char* rejoined;
+  };
+  const Tail tails[] = {
+      {"a|b|c", 2, "a", {"b", "c"}, "a|b|c"},     {"a|b|c", 3, "", {"a", "b", "c"}, "a|b|c"},
+      {"a|b|c", 5, "", {"a", "b", "c"}, "a|b|c"}, {"a|b||", 2, "a|b", {"", ""}, "a|b|"},
+      {"a||b|c", 1, "a||b", {"c"}, "a||b|c"},     {"", 3, "", {""}, ""},
+  };
+  for (const auto& [stored, kept, earlier, last, rejoined] : tails) {
+    const StoredTail tail = SplitStoredTail(stored, kept);
+    EXPECT_EQ(tail.earlier, earlier) << stored << " " << kept;
+    EXPECT_EQ(tail.last, last) << stored << " " << kept;
+    EXPECT_EQ(JoinAfterEarlierLines(tail.earlier, tail.last), rejoined)
+        << stored << " " << kept;
+  }
 }
 
 }  // namespace
