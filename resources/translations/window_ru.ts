@@ -154,6 +154,14 @@ Close without saving, or keep the window open and copy what you need?</source>
         <source>All Files (*)</source>
         <translation>Все файлы (*)</translation>
     </message>
+    <message>
+        <source>Open read-only</source>
+        <translation>Открыть только для чтения</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выйти</translation>
+    </message>
 </context>
 <context>
     <name>vr::FunctionsDialog</name>
@@ -279,6 +287,49 @@ Close without saving, or keep the window open and copy what you need?</source>
     <message>
         <source>To international system</source>
         <translation>В международную систему</translation>
+    </message>
+</context>
+<context>
+    <name>vr::SessionKeeper</name>
+    <message>
+        <source>The program&apos;s folder &quot;%1&quot; cannot be written, so the settings, the text and the variables are kept in &quot;%2&quot;.</source>
+        <translation>В папку программы &quot;%1&quot; нельзя записывать, поэтому настройки, текст и переменные хранятся в &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source> (process %1)</source>
+        <translation> (процесс %1)</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is in use by another VadadeRivo window%2.
+
+Open this window read-only (nothing it does is saved), or quit?</source>
+        <translation>Папка &quot;%1&quot; занята другим окном VadadeRivo%2.
+
+Открыть это окно только для чтения (ничего не будет сохранено) или выйти?</translation>
+    </message>
+    <message>
+        <source>The options file &quot;%1&quot; could not be read (%2).
+
+It is kept as &quot;%3&quot;; the window starts with the default settings and saves a new options file.</source>
+        <translation>Файл настроек &quot;%1&quot; не удалось прочитать (%2).
+
+Он сохранён как &quot;%3&quot;; окно запускается с настройками по умолчанию и сохранит новый файл настроек.</translation>
+    </message>
+    <message>
+        <source>The options file &quot;%1&quot; could not be read (%2) and could not be moved aside.
+
+The window starts with the default settings and does not save over it.</source>
+        <translation>Файл настроек &quot;%1&quot; не удалось прочитать (%2) и не удалось переименовать.
+
+Окно запускается с настройками по умолчанию и не будет записывать поверх него.</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (только чтение)</translation>
+    </message>
+    <message>
+        <source>this window is read-only</source>
+        <translation>это окно открыто только для чтения</translation>
     </message>
 </context>
 </TS>
