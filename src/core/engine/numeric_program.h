@@ -16,9 +16,10 @@ namespace vr {
 // A postfix list compiled, where it can be, into a flat program over
 // doubles, for lines that are evaluated many times (graphs, root, integral).
 // It covers lines whose operands are Real literals, named constants with a
-// Real value and variables, and whose operators and functions have a Real
-// rule in engine/real_rules.h; the operations use the same rules, so a run
-// of the program gives the number the general evaluator would give.
+// Real value and variables, whose operators have a Real rule in
+// engine/real_rules.h and whose built-in functions' rows give a way on
+// Reals; the operations use the same rules, so a run of the program gives
+// the number the general evaluator would give.
 //
 // A run answers when the general evaluator would give a Real, or one of the
 // errors that name nothing (division by zero, overflow...), at the same
@@ -40,23 +41,17 @@ class NumericProgram {
   // kOk with the line's result written into `result` and `lastResult` as
   // the general evaluator writes them, the error the general evaluator
   // would return (neither is then touched), or kNotReal when the general
-  // evaluator must answer. Only operations that the table marks as
-  // following their Real rule are compiled; the variables are those the
-  // line reads.
+  // evaluator must answer. Only operators that the table marks as
+  // following their Real rule, and built-ins whose rows give a RealForm,
+  // are compiled; the variables are those the line reads.
   ErrorCode Run(const std::vector<Token>& postfix, const OperationTable* table,
                 VariableTable& variables, Value& result, Value& lastResult) {
     if (readyFor_ != &variables || readyGeneration_ != variables.Generation()) [[unlikely]] {
       if (!Prepare(postfix, table, variables)) return kNotReal;
     }
-    if (single_ != nullptr) return RunSingleStep(result, lastResult);
+    if (oneStep_) return RunSingleStep(result, lastResult);
     return Execute(result, lastResult);
   }
-
-  // What one step gives; the number and the code come back in registers.
-  struct StepResult {
-    double number;
-    ErrorCode code;
-  };
 
  private:
   enum class State : std::uint8_t { Unknown, Compiled, Refused };
@@ -74,6 +69,7 @@ class NumericProgram {
   struct Instruction {
     std::uint8_t op = 0;
     std::int32_t count = 0;  // parameters of min and max
+    RealFunction fn = nullptr;  // a built-in's rule, for function steps
     Source a;
     Source b;
   };
@@ -95,7 +91,9 @@ class NumericProgram {
   bool Compile(const std::vector<Token>& postfix, const OperationTable* table);
   bool CompileToken(const Token& t);
   bool PushOperand(double constant, int binding);
-  bool EmitUnary(std::uint8_t op);
+  // `fn`: the rule of a function step, null for an operator step; `angle`:
+  // whether it reads the angle unit.
+  bool EmitUnary(std::uint8_t op, RealFunction fn, bool angle);
   bool EmitBinary(std::uint8_t op);
   bool EmitFunction(const Token& t);
   // Whether the general evaluator's stack has room for `extra` more Values.
@@ -111,14 +109,17 @@ class NumericProgram {
   // Most lines that graphs draw come down to one step (x*x, sin(x), 6.2+x
   // once the constants are worked out). They skip the interpreter's loop,
   // stack and dispatch, whose fixed cost would be most of their time; the
-  // checks and the stores are Execute's.
-  using SingleStep = StepResult (*)(const double* a, const double* b, bool radian);
+  // checks and the stores are Execute's. A function step calls its rule,
+  // an operator step its own function.
+  using SingleStep = RealStep (*)(const double* a, const double* b, bool radian);
   ErrorCode RunSingleStep(Value& result, Value& lastResult) const {
     for (const Value* v : boundValues_) {
       if (v->kind != ValueKind::Real || !v->name.empty()) return kNotReal;
     }
     const Instruction& step = code_.front();
-    const StepResult r = single_(step.a.at, step.b.at, readsAngleUnit_ && RadianMode());
+    const bool radian = readsAngleUnit_ && RadianMode();
+    const RealStep r =
+        step.fn != nullptr ? step.fn(*step.a.at, radian) : single_(step.a.at, step.b.at, radian);
     if (r.code != kOk) [[unlikely]] return Unnamed(r.code);
     if (std::isnan(r.number)) [[unlikely]] return kNotReal;
     StoreReal(result, r.number);
@@ -151,7 +152,8 @@ class NumericProgram {
   std::vector<Slot> slots_;
   // The bound variables' Values, which must hold plain Reals at each run.
   std::vector<const Value*> boundValues_;
-  SingleStep single_ = nullptr;  // set when the program is one step
+  bool oneStep_ = false;         // the program is one step (and kReturn)
+  SingleStep single_ = nullptr;  // that step's function, for an operator step
   bool readsAngleUnit_ = false;  // has trigonometric steps
   const OperationTable* table_ = nullptr;
   // The variable table the program is bound to, and its generation then;

@@ -4,7 +4,6 @@
 #include <compare>
 #include <cstdint>
 
-#include "engine/builtin_names.h"
 #include "engine/operator_code.h"
 #include "values/error_code.h"
 #include "values/value_conversion.h"
@@ -247,14 +246,15 @@ inline ErrorCode RealArcTangent(double x, bool radian, double& out) {
   return kOk;
 }
 
-// `index`: kFnSinh, kFnCosh or kFnTanh.
-inline ErrorCode RealHyperbolic(double x, int index, double& out) {
+enum HyperbolicFunction : int { kSinh = 0, kCosh = 1, kTanh = 2 };
+
+inline ErrorCode RealHyperbolic(double x, int function, double& out) {
   double y = 0.0;
-  switch (index) {
-    case kFnSinh:
+  switch (function) {
+    case kSinh:
       y = std::sinh(x);
       break;
-    case kFnCosh:
+    case kCosh:
       y = std::cosh(x);
       break;
     default:
