@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/real_rules.h"
 #include "values/error_code.h"
 
 namespace vr {
@@ -15,18 +16,10 @@ using Operation = ErrorCode (*)(const OperationCall& call);
 
 constexpr int kBuiltinCount = 57;
 
-// What a built-in computes for one Real parameter, for the engine's numeric
-// program. The number and the code come back in registers.
-struct RealStep {
-  double number;
-  ErrorCode code;  // kOk, an error, or kNotReal when the answer is no Real
-};
-using RealFunction = RealStep (*)(double x, bool radian);
-
 // How the numeric program computes a built-in on Real parameters.
 enum class RealForm : std::uint8_t {
   kNone,    // it does not: the general evaluator answers
-  kRule,    // one parameter, through `real`
+  kRule,    // one parameter, through `rule`
   kMin,     // the smallest parameter (one parameter is its own answer)
   kMax,     // the largest
   kChoose,  // iif(c; a; b)
@@ -71,11 +64,11 @@ struct BuiltinFunction {
   // must be the call alone.
   bool severalResults = false;
 
-  // The numeric program's way (see RealForm). A `real` that reads the
-  // angle unit (`angle`) is handed the Radian setting at each run and is
-  // never worked out early on a constant.
+  // The numeric program's way (see RealForm). A rule that reads the angle
+  // unit (`angle`) is handed the Radian setting at each run and is never
+  // worked out early on a constant.
   RealForm realForm = RealForm::kNone;
-  RealFunction real = nullptr;
+  FunctionRule rule = FunctionRule::kNone;
   bool angle = false;
   // Values the operation pushes for a moment beyond its result (sqr
   // pushes its parameter twice): a line needing them past the stack's

@@ -14,10 +14,11 @@ namespace {
 // needs more fails there, so the program must not answer it.
 constexpr int kStackLimit = 49;
 
-// The operator steps of the program: each name, the operator it stands
-// for and the Real rule it applies (to `a`, or to `a` and `b`, into `r`).
-// Built-in functions bring their own rules in their rows: one step,
-// kFunction, calls the row's function.
+// The steps of the program: the operator steps, each with its name, the
+// operator it stands for and the Real rule it applies (to `a`, or to `a`
+// and `b`, into `r`), and one step for each rule of the built-in functions
+// (VR_FUNCTION_RULES in engine/real_rules.h), which the functions' rows
+// name.
 #define VR_UNARY_STEPS(X)                                                \
   X(Negate, kOpUnaryMinus, RealNegate(a, r))                             \
   X(Factorial, kOpFactorial, RealFactorial(a, r))                        \
@@ -49,7 +50,7 @@ constexpr int kStackLimit = 49;
   X(PercentAdd, kOpPercentAdd, RealPercentChange(a, b, true, r))                       \
   X(PercentSub, kOpPercentSub, RealPercentChange(a, b, false, r))
 
-// Each unary step, kFunction among them, comes twice: applied to the top of the stack, and
+// Each unary step, operator or function rule, comes twice: applied to the top of the stack, and
 // reading its operand where it lies ("Load": a constant or a variable) and
 // pushing the result. Each binary step comes three times: both operands on
 // the stack, the right one read where it lies ("Right"), and both read
@@ -61,9 +62,11 @@ enum Op : std::uint8_t {
   kMin,
   kMax,
   kIif,
-  kFunction, kFunctionLoad,
 #define VR_UNARY_ENUM(name, code, call) k##name, k##name##Load,
+#define VR_RULE_ENUM(name, call) VR_UNARY_ENUM(name, , call)
   VR_UNARY_STEPS(VR_UNARY_ENUM)
+  VR_FUNCTION_RULES(VR_RULE_ENUM)
+#undef VR_RULE_ENUM
 #undef VR_UNARY_ENUM
 #define VR_BINARY_ENUM(name, code, call) k##name, k##name##Right, k##name##Both,
   VR_BINARY_STEPS(VR_BINARY_ENUM)
@@ -75,13 +78,18 @@ constexpr std::uint8_t kLoadVariant = 1;
 constexpr std::uint8_t kRightVariant = 1;
 constexpr std::uint8_t kBothVariant = 2;
 
-// An operator step applied to numbers, for the work done while compiling.
+// A unary or binary step applied to numbers, for the work done while
+// compiling.
 ErrorCode ApplyUnary(std::uint8_t op, double a, double& r) {
+  [[maybe_unused]] const bool radian = true;  // only for the steps never worked out early
   switch (op) {
 #define VR_UNARY_APPLY(name, code, call) \
   case k##name:                          \
     return call;
+#define VR_RULE_APPLY(name, call) VR_UNARY_APPLY(name, , call)
     VR_UNARY_STEPS(VR_UNARY_APPLY)
+    VR_FUNCTION_RULES(VR_RULE_APPLY)
+#undef VR_RULE_APPLY
 #undef VR_UNARY_APPLY
     default:
       return kErrorInExpression;
@@ -115,24 +123,40 @@ std::uint8_t StepOf(int code) {
   return kPush;
 }
 
+// The step of a built-in function's rule; kPush for none.
+std::uint8_t StepOf(FunctionRule rule) {
+  switch (rule) {
+#define VR_RULE_STEP_OF(name, call) \
+  case FunctionRule::k##name:       \
+    return k##name;
+    VR_FUNCTION_RULES(VR_RULE_STEP_OF)
+#undef VR_RULE_STEP_OF
+    default:
+      return kPush;
+  }
+}
+
 // A Value the program can stand for: a Real with no name. (Operations keep
 // the name of their left operand, and the result must come out the same.)
 bool IsPlainReal(const Value& v) { return v.kind == ValueKind::Real && v.name.empty(); }
 
-// Each operator step of the program as a function on the operands where
-// they lie, for programs of one step. (A function step calls its row's
-// function directly.)
-#define VR_UNARY_SINGLE(name, code, call)                           \
-  RealStep Single##name(const double* at, const double*, bool) {   \
-    const double a = *at;                                           \
-    double r = a;                                                   \
-    const ErrorCode e = call;                                       \
-    return {r, e};                                                  \
+// Each step of the program as a function on the operands where they lie,
+// for programs of one step. `radian` is read by the trigonometric ones.
+#define VR_UNARY_SINGLE(name, code, call)                                                      \
+  NumericProgram::StepResult Single##name(const double* at, const double*,                     \
+                                          [[maybe_unused]] bool radian) {                      \
+    const double a = *at;                                                                      \
+    double r = a;                                                                              \
+    const ErrorCode e = call;                                                                  \
+    return {r, e};                                                                             \
   }
+#define VR_RULE_SINGLE(name, call) VR_UNARY_SINGLE(name, , call)
 VR_UNARY_STEPS(VR_UNARY_SINGLE)
+VR_FUNCTION_RULES(VR_RULE_SINGLE)
+#undef VR_RULE_SINGLE
 #undef VR_UNARY_SINGLE
 #define VR_BINARY_SINGLE(name, code, call)                                                 \
-  RealStep Single##name(const double* at, const double* bt, bool) {                       \
+  NumericProgram::StepResult Single##name(const double* at, const double* bt, bool) {     \
     const double a = *at;                                                                  \
     const double b = *bt;                                                                  \
     double r = a;                                                                          \
@@ -142,12 +166,11 @@ VR_UNARY_STEPS(VR_UNARY_SINGLE)
 VR_BINARY_STEPS(VR_BINARY_SINGLE)
 #undef VR_BINARY_SINGLE
 
-RealStep SinglePush(const double* at, const double*, bool) { return {*at, kOk}; }
+NumericProgram::StepResult SinglePush(const double* at, const double*, bool) { return {*at, kOk}; }
 
-using SingleStepFn = RealStep (*)(const double*, const double*, bool);
+using SingleStepFn = NumericProgram::StepResult (*)(const double*, const double*, bool);
 
-// The function for a program whose only step is the operator step `op`,
-// or null.
+// The function for a program whose only step is `op`, or null.
 SingleStepFn SingleStepOf(std::uint8_t op) {
   switch (op) {
     case kPush:
@@ -155,7 +178,10 @@ SingleStepFn SingleStepOf(std::uint8_t op) {
 #define VR_UNARY_SINGLE_OF(name, code, call) \
   case k##name##Load:                        \
     return Single##name;
+#define VR_RULE_SINGLE_OF(name, call) VR_UNARY_SINGLE_OF(name, , call)
     VR_UNARY_STEPS(VR_UNARY_SINGLE_OF)
+    VR_FUNCTION_RULES(VR_RULE_SINGLE_OF)
+#undef VR_RULE_SINGLE_OF
 #undef VR_UNARY_SINGLE_OF
 #define VR_BINARY_SINGLE_OF(name, code, call) \
   case k##name##Both:                         \
@@ -179,7 +205,10 @@ bool NumericProgram::Prepare(const std::vector<Token>& postfix, const OperationT
   return true;
 }
 
-ErrorCode NumericProgram::Execute(Value& result, Value& lastResult) const {
+// Aligned so that the speed of the interpreter loop does not change with
+// where the linker happens to place it (the difference is measurable).
+__attribute__((aligned(64))) ErrorCode NumericProgram::Execute(Value& result,
+                                                              Value& lastResult) const {
   for (const Binding& b : bindings_) {
     if (!IsPlainReal(b.entry->value)) return kNotReal;
   }
@@ -221,19 +250,6 @@ ErrorCode NumericProgram::Execute(Value& result, Value& lastResult) const {
         below -= 2;
         acc = IsTrueCondition(below[0]) ? below[1] : acc;
         break;
-      case kFunction: {
-        const RealStep s = step->fn(acc, radian);
-        if (s.code != kOk) return Unnamed(s.code);
-        acc = s.number;
-        break;
-      }
-      case kFunctionLoad: {
-        *below++ = acc;
-        const RealStep s = step->fn(*step->a.at, radian);
-        if (s.code != kOk) return Unnamed(s.code);
-        acc = s.number;
-        break;
-      }
 #define VR_UNARY_CASE(name, code, call)              \
   case k##name: {                                    \
     const double a = acc;                            \
@@ -250,7 +266,10 @@ ErrorCode NumericProgram::Execute(Value& result, Value& lastResult) const {
     acc = r;                                         \
     break;                                           \
   }
+#define VR_RULE_CASE(name, call) VR_UNARY_CASE(name, , call)
         VR_UNARY_STEPS(VR_UNARY_CASE)
+        VR_FUNCTION_RULES(VR_RULE_CASE)
+#undef VR_RULE_CASE
 #undef VR_UNARY_CASE
 #define VR_BINARY_CASE(name, code, call)             \
   case k##name: {                                    \
@@ -292,7 +311,6 @@ bool NumericProgram::Compile(const std::vector<Token>& postfix, const OperationT
   bindings_.clear();
   boundValues_.clear();
   single_ = nullptr;
-  oneStep_ = false;
   slots_.clear();
   readsAngleUnit_ = false;
   table_ = table;
@@ -303,10 +321,7 @@ bool NumericProgram::Compile(const std::vector<Token>& postfix, const OperationT
   // Anything but one Value left is an error or a list of solutions.
   if (slots_.size() != 1) return false;
   code_.push_back(Instruction{});  // kReturn
-  if (code_.size() == 2) {
-    single_ = SingleStepOf(code_.front().op);
-    oneStep_ = single_ != nullptr || code_.front().op == kFunctionLoad;
-  }
+  single_ = code_.size() == 2 ? SingleStepOf(code_.front().op) : nullptr;
   for (Instruction& step : code_) {
     for (Source* source : {&step.a, &step.b}) {
       if (source->binding < 0) source->at = &source->constant;
@@ -336,7 +351,7 @@ bool NumericProgram::CompileToken(const Token& t) {
       if (!table_->operators[static_cast<std::size_t>(t.op)].realRule) return false;
       const std::uint8_t op = StepOf(t.op);
       if (op == kPush) return false;
-      return IsBinary(op) ? EmitBinary(op) : EmitUnary(op, nullptr, false);
+      return IsBinary(op) ? EmitBinary(op) : EmitUnary(op, false);
     }
     case TokenClass::FunctionName:
       return EmitFunction(t);
@@ -370,7 +385,7 @@ bool NumericProgram::PushOperand(double constant, int binding) {
   return true;
 }
 
-bool NumericProgram::EmitUnary(std::uint8_t op, RealFunction fn, bool angle) {
+bool NumericProgram::EmitUnary(std::uint8_t op, bool angle) {
   if (slots_.empty()) return false;
   Slot& top = slots_.back();
   // "!" takes its operand as it stands, and a variable there is no number.
@@ -379,26 +394,15 @@ bool NumericProgram::EmitUnary(std::uint8_t op, RealFunction fn, bool angle) {
   if (top.pushed) {
     Instruction& push = code_.back();
     if (push.op != kPush) return false;
-    if (top.constant && !angle) {
-      // Worked out now on the constant, unless it fails (which the run
-      // must meet at its own step).
-      RealStep folded{0.0, kErrorInExpression};
-      if (fn != nullptr) {
-        folded = fn(push.a.constant, true);
-      } else {
-        folded.code = ApplyUnary(op, push.a.constant, folded.number);
-      }
-      if (folded.code == kOk) {
-        push.a.constant = folded.number;
-        return true;
-      }
+    double folded;
+    if (top.constant && !angle && ApplyUnary(op, push.a.constant, folded) == kOk) {
+      push.a.constant = folded;
+      return true;
     }
     push.op = static_cast<std::uint8_t>(op + kLoadVariant);
-    push.fn = fn;
   } else {
     Instruction step;
     step.op = op;
-    step.fn = fn;
     code_.push_back(step);
   }
   top = Slot{};
@@ -473,9 +477,11 @@ bool NumericProgram::EmitFunction(const Token& t) {
     }
     case RealForm::kSame:
       return n == 1;
-    case RealForm::kRule:
-      if (n != 1 || row->real == nullptr || !HasRoom(row->scratchValues)) return false;
-      return EmitUnary(kFunction, row->real, row->angle);
+    case RealForm::kRule: {
+      const std::uint8_t op = StepOf(row->rule);
+      if (op == kPush || n != 1 || !HasRoom(row->scratchValues)) return false;
+      return EmitUnary(op, row->angle);
+    }
     case RealForm::kNone:
       break;
   }

@@ -49,9 +49,15 @@ class NumericProgram {
     if (readyFor_ != &variables || readyGeneration_ != variables.Generation()) [[unlikely]] {
       if (!Prepare(postfix, table, variables)) return kNotReal;
     }
-    if (oneStep_) return RunSingleStep(result, lastResult);
+    if (single_ != nullptr) return RunSingleStep(result, lastResult);
     return Execute(result, lastResult);
   }
+
+  // What one step gives; the number and the code come back in registers.
+  struct StepResult {
+    double number;
+    ErrorCode code;
+  };
 
  private:
   enum class State : std::uint8_t { Unknown, Compiled, Refused };
@@ -69,7 +75,6 @@ class NumericProgram {
   struct Instruction {
     std::uint8_t op = 0;
     std::int32_t count = 0;  // parameters of min and max
-    RealFunction fn = nullptr;  // a built-in's rule, for function steps
     Source a;
     Source b;
   };
@@ -91,9 +96,8 @@ class NumericProgram {
   bool Compile(const std::vector<Token>& postfix, const OperationTable* table);
   bool CompileToken(const Token& t);
   bool PushOperand(double constant, int binding);
-  // `fn`: the rule of a function step, null for an operator step; `angle`:
-  // whether it reads the angle unit.
-  bool EmitUnary(std::uint8_t op, RealFunction fn, bool angle);
+  // `angle`: the step reads the angle unit.
+  bool EmitUnary(std::uint8_t op, bool angle);
   bool EmitBinary(std::uint8_t op);
   bool EmitFunction(const Token& t);
   // Whether the general evaluator's stack has room for `extra` more Values.
@@ -109,17 +113,14 @@ class NumericProgram {
   // Most lines that graphs draw come down to one step (x*x, sin(x), 6.2+x
   // once the constants are worked out). They skip the interpreter's loop,
   // stack and dispatch, whose fixed cost would be most of their time; the
-  // checks and the stores are Execute's. A function step calls its rule,
-  // an operator step its own function.
-  using SingleStep = RealStep (*)(const double* a, const double* b, bool radian);
+  // checks and the stores are Execute's.
+  using SingleStep = StepResult (*)(const double* a, const double* b, bool radian);
   ErrorCode RunSingleStep(Value& result, Value& lastResult) const {
     for (const Value* v : boundValues_) {
       if (v->kind != ValueKind::Real || !v->name.empty()) return kNotReal;
     }
     const Instruction& step = code_.front();
-    const bool radian = readsAngleUnit_ && RadianMode();
-    const RealStep r =
-        step.fn != nullptr ? step.fn(*step.a.at, radian) : single_(step.a.at, step.b.at, radian);
+    const StepResult r = single_(step.a.at, step.b.at, readsAngleUnit_ && RadianMode());
     if (r.code != kOk) [[unlikely]] return Unnamed(r.code);
     if (std::isnan(r.number)) [[unlikely]] return kNotReal;
     StoreReal(result, r.number);
@@ -152,8 +153,7 @@ class NumericProgram {
   std::vector<Slot> slots_;
   // The bound variables' Values, which must hold plain Reals at each run.
   std::vector<const Value*> boundValues_;
-  bool oneStep_ = false;         // the program is one step (and kReturn)
-  SingleStep single_ = nullptr;  // that step's function, for an operator step
+  SingleStep single_ = nullptr;  // set when the program is one step
   bool readsAngleUnit_ = false;  // has trigonometric steps
   const OperationTable* table_ = nullptr;
   // The variable table the program is bound to, and its generation then;

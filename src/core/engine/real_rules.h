@@ -329,4 +329,58 @@ inline bool ReplacesBest(bool min, double best, double candidate) {
 // iif: a condition is true when its 32-bit whole part is not 0.
 inline bool IsTrueCondition(double c) { return Trunc32(c) != 0; }
 
+inline ErrorCode RealResult(double value, double& out) {
+  out = value;
+  return kOk;
+}
+
+// The Real rules of the built-in functions of one parameter: each rule's
+// name and how it works out `r` from `a` (reading `radian`, the angle
+// unit, where it says so). A built-in's row names its rule, the numeric
+// program runs it, and ApplyFunctionRule applies it anywhere else.
+#define VR_FUNCTION_RULES(X)                                                  \
+  X(Sine, RealSineCosine(a, true, radian, r))                                 \
+  X(Cosine, RealSineCosine(a, false, radian, r))                              \
+  X(Tangent, RealTangent(a, radian, r))                                       \
+  X(ArcSine, RealArcSineCosine(a, true, radian, r))                           \
+  X(ArcCosine, RealArcSineCosine(a, false, radian, r))                        \
+  X(ArcTangent, RealArcTangent(a, radian, r))                                 \
+  X(HyperbolicSine, RealHyperbolic(a, kSinh, r))                              \
+  X(HyperbolicCosine, RealHyperbolic(a, kCosh, r))                            \
+  X(HyperbolicTangent, RealHyperbolic(a, kTanh, r))                           \
+  X(InverseHyperbolicSine, RealInverseHyperbolic(a, true, r))                 \
+  X(InverseHyperbolicCosine, RealInverseHyperbolic(a, false, r))              \
+  X(InverseHyperbolicTangent, RealInverseHyperbolicTangent(a, r))             \
+  X(RoundNearest, RealResult(RoundByMode(0, a), r))                           \
+  X(RoundUp, RealResult(RoundByMode(1, a), r))                                \
+  X(RoundDown, RealResult(RoundByMode(2, a), r))                              \
+  X(Fraction, RealResult(FractionalPart(a), r))                               \
+  X(SquareRoot, RealSquareRoot(a, r))                                         \
+  X(Magnitude, RealResult(std::fabs(a), r))                                   \
+  X(NaturalLogarithm, RealLogarithm(a, false, r))                             \
+  X(CommonLogarithm, RealLogarithm(a, true, r))                               \
+  X(Exponential, RealExponential(a, r))                                       \
+  X(Oddness, RealResult(OddTruth(a), r))                                      \
+  X(Square, RealMultiply(a, a, r))
+
+enum class FunctionRule : std::uint8_t {
+  kNone,
+#define VR_FUNCTION_RULE_ENUM(name, call) k##name,
+  VR_FUNCTION_RULES(VR_FUNCTION_RULE_ENUM)
+#undef VR_FUNCTION_RULE_ENUM
+};
+
+// The rule applied to x; kErrorInExpression for kNone.
+inline ErrorCode ApplyFunctionRule(FunctionRule rule, double a, bool radian, double& r) {
+  switch (rule) {
+#define VR_FUNCTION_RULE_APPLY(name, call) \
+  case FunctionRule::k##name:              \
+    return call;
+    VR_FUNCTION_RULES(VR_FUNCTION_RULE_APPLY)
+#undef VR_FUNCTION_RULE_APPLY
+    default:
+      return kErrorInExpression;
+  }
+}
+
 }  // namespace vr

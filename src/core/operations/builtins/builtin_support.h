@@ -19,15 +19,6 @@ std::span<const BuiltinFunction> DateFunctions();
 std::span<const BuiltinFunction> NumericProcedures();
 std::span<const BuiltinFunction> ExpressionProcedures();
 
-// A Real rule of engine/real_rules.h, rule(x, more..., out), as a row's
-// RealFunction returns it.
-template <typename Rule, typename... More>
-inline RealStep RuleStep(Rule rule, double x, More... more) {
-  RealStep step{x, kOk};
-  step.code = rule(x, more..., step.number);
-  return step;
-}
-
 // ---- Taking the parameters ----------------------------------------------------
 
 // The skeleton of the functions of one parameter (the evaluator has

@@ -35,14 +35,14 @@ ErrorCode Rounding(const OperationCall& call) {
 constexpr BuiltinFunction kRows[] = {
     {.name = "round", .index = 13, .run = Rounding, .variant = kNearest,
      .realForm = RealForm::kRule,
-     .real = [](double x, bool) { return RealStep{RoundByMode(kNearest, x), kOk}; },
+     .rule = FunctionRule::kRoundNearest,
      .listPosition = 5, .english = "rounding result", .russian = "математическое округление"},
     {.name = "ceil", .index = 29, .run = Rounding, .variant = kUp, .realForm = RealForm::kRule,
-     .real = [](double x, bool) { return RealStep{RoundByMode(kUp, x), kOk}; }, .listPosition = 7,
+     .rule = FunctionRule::kRoundUp, .listPosition = 7,
      .english = "smallest integer that is greater than or equal to x",
      .russian = "наименьшее целое число большее или равное x"},
     {.name = "floor", .index = 30, .run = Rounding, .variant = kDown, .realForm = RealForm::kRule,
-     .real = [](double x, bool) { return RealStep{RoundByMode(kDown, x), kOk}; },
+     .rule = FunctionRule::kRoundDown,
      .listPosition = 8, .english = "largest integer that is less than or equal to x",
      .russian = "наибольшее целое число меньшее или равное x"},
 };
