@@ -44,7 +44,7 @@ enum RefusedKinds : std::uint8_t {
 // compiles, all from the rows; the functions list shows them.
 struct BuiltinFunction {
   std::string_view name{};  // as typed, lower case
-  int index = -1;         // the place in the table, which tokens carry
+  int index = -1;           // the place in the table, which tokens carry
 
   // The operation; null for a name that is known, so that it can be no
   // variable, but computes nothing (a call is kFunctionDoesNotExist).

@@ -65,7 +65,9 @@ ErrorCode RunBuiltin(ExpressionEngine& engine, ValueStack& stack, const Token& t
 // The ordering pass leaves the built-in index (-1 for a user function) in the
 // token's Value, sparing a lookup by name on every evaluation.
 const BuiltinFunction* BuiltinOf(const OperationTable* table, const Token& t) {
-  if (t.value.kind == ValueKind::Integer) return BuiltinAt(table, static_cast<int>(t.value.num.real));
+  if (t.value.kind == ValueKind::Integer) {
+    return BuiltinAt(table, static_cast<int>(t.value.num.real));
+  }
   return FindBuiltin(table, t.text);
 }
 

@@ -19,9 +19,9 @@ class ValueStack;
 struct OperationCall {
   ExpressionEngine& engine;
   ValueStack& stack;
-  int argCount;               // built-ins: the number of ";"-separated arguments
-  int extra;                  // the fixed variant argument of the table entry
-  const std::string& tokenText;  // the token's text (assignment: the name)
+  int argCount;                     // built-ins: the number of ";"-separated arguments
+  int extra;                        // the fixed variant argument of the table entry
+  const std::string& tokenText;     // the token's text (assignment: the name)
   const BuiltinFunction* function;  // the built-in's row; null for an operator
 };
 

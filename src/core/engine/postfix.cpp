@@ -68,7 +68,8 @@ ErrorCode ExpressionEngine::ToPostfix() {
         // need not look the name up on every run.
         const OperationTable* table = services_.operations;
         const BuiltinFunction* row = FindBuiltin(table, token.text);
-        token.value = Value::MakeInteger(row != nullptr ? static_cast<int>(row - table->builtins.data()) : -1);
+        const int index = row != nullptr ? static_cast<int>(row - table->builtins.data()) : -1;
+        token.value = Value::MakeInteger(index);
         stack.push_back(std::move(token));
         break;
       }

@@ -336,8 +336,8 @@ inline ErrorCode RealResult(double value, double& out) {
 
 // The Real rules of the built-in functions of one parameter: each rule's
 // name and how it works out `r` from `a` (reading `radian`, the angle
-// unit, where it says so). A built-in's row names its rule, the numeric
-// program runs it, and ApplyFunctionRule applies it anywhere else.
+// unit, where it says so). A built-in's row names its rule, and the
+// numeric program runs it where the row's operation would.
 #define VR_FUNCTION_RULES(X)                                                  \
   X(Sine, RealSineCosine(a, true, radian, r))                                 \
   X(Cosine, RealSineCosine(a, false, radian, r))                              \
@@ -369,18 +369,5 @@ enum class FunctionRule : std::uint8_t {
   VR_FUNCTION_RULES(VR_FUNCTION_RULE_ENUM)
 #undef VR_FUNCTION_RULE_ENUM
 };
-
-// The rule applied to x; kErrorInExpression for kNone.
-inline ErrorCode ApplyFunctionRule(FunctionRule rule, double a, bool radian, double& r) {
-  switch (rule) {
-#define VR_FUNCTION_RULE_APPLY(name, call) \
-  case FunctionRule::k##name:              \
-    return call;
-    VR_FUNCTION_RULES(VR_FUNCTION_RULE_APPLY)
-#undef VR_FUNCTION_RULE_APPLY
-    default:
-      return kErrorInExpression;
-  }
-}
 
 }  // namespace vr

@@ -12,7 +12,9 @@ ErrorCode PopSingleParameter(const OperationCall& call, Value& x) {
   if (ErrorCode e = PopParameters(call, std::span<Value>(&x, 1))) return e;
   if (ErrorCode e = ResolveOperand(call, x)) return e;
   const int refuses = call.function != nullptr ? call.function->refuses : 0;
-  if (x.kind == ValueKind::String && (refuses & kRefusesString) != 0) return kInvalidStringOperation;
+  if (x.kind == ValueKind::String && (refuses & kRefusesString) != 0) {
+    return kInvalidStringOperation;
+  }
   if (x.kind == ValueKind::Date && (refuses & kRefusesDate) != 0) return kInvalidDateOperation;
   return kOk;
 }

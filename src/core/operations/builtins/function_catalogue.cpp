@@ -21,7 +21,8 @@ const std::vector<FunctionDescription>& FunctionCatalogue() {
     });
     std::vector<FunctionDescription> out;
     for (const BuiltinFunction* row : listed) {
-      out.push_back({row->listName.empty() ? row->name : row->listName, row->english, row->russian});
+      const std::string_view name = row->listName.empty() ? row->name : row->listName;
+      out.push_back({name, row->english, row->russian});
     }
     return out;
   }();
