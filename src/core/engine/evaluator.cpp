@@ -34,36 +34,27 @@ ErrorCode RunOperator(ExpressionEngine& engine, ValueStack& stack, const Token& 
   const OperationEntry& entry = table->operators[static_cast<std::size_t>(t.op)];
   // An operator without an operation must never produce a number.
   if (entry.run == nullptr) return kErrorInExpression;
-  return entry.run(OperationCall{engine, stack, OperatorArity(t.op), entry.extra, t.text});
+  return entry.run(OperationCall{engine, stack, OperatorArity(t.op), entry.extra, t.text, nullptr});
 }
 
-ErrorCode RunBuiltin(ExpressionEngine& engine, ValueStack& stack, const Token& t, int index) {
-  switch (index) {
-    case kFnPlaceholder24:
-      return kOk;
-    case kFnPlaceholder12:
-    case kFnAngle:
-      // Names that are known but were never given an operation.
-      ErrorName() = t.text;
-      return kFunctionDoesNotExist;
-    case kFnAbs:
-      if (t.argCount == 0) return kNoParameters;
-      break;
-    case kFnSolve:
-    case kFnSolve3:
-      // Equations may leave several roots on the stack.
-      engine.solveFlag = true;
-      break;
-    default:
-      break;
+// The parameter count as the row states it, before the operation runs.
+ErrorCode CheckParameterCount(const BuiltinFunction& row, const ValueStack& stack, int argCount) {
+  if (row.stackBeforeCount && stack.Count() < row.minParameters) return kStackEmpty;
+  if (argCount < row.minParameters) {
+    return row.minParameters == 1 ? kNoParameters : kNotEnoughParameters;
   }
+  return stack.Count() < argCount ? kStackEmpty : kOk;
+}
 
-  const OperationTable* table = engine.Services().operations;
-  const OperationEntry* entry =
-      table != nullptr ? &table->builtins[static_cast<std::size_t>(index)] : nullptr;
+ErrorCode RunBuiltin(ExpressionEngine& engine, ValueStack& stack, const Token& t,
+                     const BuiltinFunction& row) {
   ErrorCode code = kFunctionDoesNotExist;
-  if (entry != nullptr && entry->run != nullptr) {
-    code = entry->run(OperationCall{engine, stack, t.argCount, entry->extra, t.text});
+  if (row.run != nullptr) {
+    if (row.severalResults) engine.solveFlag = true;
+    code = CheckParameterCount(row, stack, t.argCount);
+    if (code == kOk) {
+      code = row.run(OperationCall{engine, stack, t.argCount, row.variant, t.text, &row});
+    }
   }
   if (code == kNotEnoughParameters || code == kFunctionDoesNotExist || code == kNotYetForComplex) {
     ErrorName() = t.text;
@@ -73,9 +64,11 @@ ErrorCode RunBuiltin(ExpressionEngine& engine, ValueStack& stack, const Token& t
 
 // The ordering pass leaves the built-in index (-1 for a user function) in the
 // token's Value, sparing a lookup by name on every evaluation.
-int BuiltinIndexOf(const Token& t) {
-  if (t.value.kind == ValueKind::Integer) return static_cast<int>(t.value.num.real);
-  return FindBuiltinFunction(t.text);
+const BuiltinFunction* BuiltinOf(const OperationTable* table, const Token& t) {
+  if (t.value.kind == ValueKind::Integer) {
+    return BuiltinAt(table, static_cast<int>(t.value.num.real));
+  }
+  return FindBuiltin(table, t.text);
 }
 
 int ConstantIndexOf(const Token& t) {
@@ -84,8 +77,9 @@ int ConstantIndexOf(const Token& t) {
 }
 
 ErrorCode RunFunction(ExpressionEngine& engine, ValueStack& stack, const Token& t) {
-  const int index = BuiltinIndexOf(t);
-  if (index >= 0 && index < kBuiltinCount) return RunBuiltin(engine, stack, t, index);
+  if (const BuiltinFunction* row = BuiltinOf(engine.Services().operations, t)) {
+    return RunBuiltin(engine, stack, t, *row);
+  }
 
   UserFunctionRunner* runner = engine.Services().userFunctions;
   if (runner == nullptr) {

@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "engine/builtin_names.h"
 #include "engine/expression_engine.h"
 #include "engine/named_constants.h"
 #include "engine/operator_code.h"
@@ -404,7 +403,7 @@ TokenClass ExpressionEngine::NextToken(std::int32_t& op, std::string& text) {
     text.assign(buf.substr(start, cursor_ - start));
     // Built-ins hide user functions, which hide constants, which hide
     // variables.
-    if (FindBuiltinFunction(text) >= 0) return TokenClass::FunctionName;
+    if (FindBuiltin(services_.operations, text) != nullptr) return TokenClass::FunctionName;
     if (services_.userFunctions != nullptr && services_.userFunctions->IsUserFunction(text)) {
       return TokenClass::FunctionName;
     }

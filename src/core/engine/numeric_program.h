@@ -16,9 +16,10 @@ namespace vr {
 // A postfix list compiled, where it can be, into a flat program over
 // doubles, for lines that are evaluated many times (graphs, root, integral).
 // It covers lines whose operands are Real literals, named constants with a
-// Real value and variables, and whose operators and functions have a Real
-// rule in engine/real_rules.h; the operations use the same rules, so a run
-// of the program gives the number the general evaluator would give.
+// Real value and variables, whose operators have a Real rule in
+// engine/real_rules.h and whose built-in functions' rows give a way on
+// Reals; the operations use the same rules, so a run of the program gives
+// the number the general evaluator would give.
 //
 // A run answers when the general evaluator would give a Real, or one of the
 // errors that name nothing (division by zero, overflow...), at the same
@@ -40,9 +41,9 @@ class NumericProgram {
   // kOk with the line's result written into `result` and `lastResult` as
   // the general evaluator writes them, the error the general evaluator
   // would return (neither is then touched), or kNotReal when the general
-  // evaluator must answer. Only operations that the table marks as
-  // following their Real rule are compiled; the variables are those the
-  // line reads.
+  // evaluator must answer. Only operators that the table marks as
+  // following their Real rule, and built-ins whose rows give a RealForm,
+  // are compiled; the variables are those the line reads.
   ErrorCode Run(const std::vector<Token>& postfix, const OperationTable* table,
                 VariableTable& variables, Value& result, Value& lastResult) {
     if (readyFor_ != &variables || readyGeneration_ != variables.Generation()) [[unlikely]] {
@@ -95,7 +96,8 @@ class NumericProgram {
   bool Compile(const std::vector<Token>& postfix, const OperationTable* table);
   bool CompileToken(const Token& t);
   bool PushOperand(double constant, int binding);
-  bool EmitUnary(std::uint8_t op);
+  // `angle`: the step reads the angle unit.
+  bool EmitUnary(std::uint8_t op, bool angle);
   bool EmitBinary(std::uint8_t op);
   bool EmitFunction(const Token& t);
   // Whether the general evaluator's stack has room for `extra` more Values.

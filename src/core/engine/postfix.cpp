@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include "engine/builtin_names.h"
 #include "engine/expression_engine.h"
 #include "engine/named_constants.h"
 #include "values/value_text.h"
@@ -67,7 +66,10 @@ ErrorCode ExpressionEngine::ToPostfix() {
         token.argCount = 1;
         // Built-in index (-1 for a user function), so that the evaluator
         // need not look the name up on every run.
-        token.value = Value::MakeInteger(FindBuiltinFunction(token.text));
+        const OperationTable* table = services_.operations;
+        const BuiltinFunction* row = FindBuiltin(table, token.text);
+        const int index = row != nullptr ? static_cast<int>(row - table->builtins.data()) : -1;
+        token.value = Value::MakeInteger(index);
         stack.push_back(std::move(token));
         break;
       }

@@ -4,7 +4,6 @@
 #include <compare>
 #include <cstdint>
 
-#include "engine/builtin_names.h"
 #include "engine/operator_code.h"
 #include "values/error_code.h"
 #include "values/value_conversion.h"
@@ -247,14 +246,15 @@ inline ErrorCode RealArcTangent(double x, bool radian, double& out) {
   return kOk;
 }
 
-// `index`: kFnSinh, kFnCosh or kFnTanh.
-inline ErrorCode RealHyperbolic(double x, int index, double& out) {
+enum HyperbolicFunction : int { kSinh = 0, kCosh = 1, kTanh = 2 };
+
+inline ErrorCode RealHyperbolic(double x, int function, double& out) {
   double y = 0.0;
-  switch (index) {
-    case kFnSinh:
+  switch (function) {
+    case kSinh:
       y = std::sinh(x);
       break;
-    case kFnCosh:
+    case kCosh:
       y = std::cosh(x);
       break;
     default:
@@ -328,5 +328,46 @@ inline bool ReplacesBest(bool min, double best, double candidate) {
 
 // iif: a condition is true when its 32-bit whole part is not 0.
 inline bool IsTrueCondition(double c) { return Trunc32(c) != 0; }
+
+inline ErrorCode RealResult(double value, double& out) {
+  out = value;
+  return kOk;
+}
+
+// The Real rules of the built-in functions of one parameter: each rule's
+// name and how it works out `r` from `a` (reading `radian`, the angle
+// unit, where it says so). A built-in's row names its rule, and the
+// numeric program runs it where the row's operation would.
+#define VR_FUNCTION_RULES(X)                                                  \
+  X(Sine, RealSineCosine(a, true, radian, r))                                 \
+  X(Cosine, RealSineCosine(a, false, radian, r))                              \
+  X(Tangent, RealTangent(a, radian, r))                                       \
+  X(ArcSine, RealArcSineCosine(a, true, radian, r))                           \
+  X(ArcCosine, RealArcSineCosine(a, false, radian, r))                        \
+  X(ArcTangent, RealArcTangent(a, radian, r))                                 \
+  X(HyperbolicSine, RealHyperbolic(a, kSinh, r))                              \
+  X(HyperbolicCosine, RealHyperbolic(a, kCosh, r))                            \
+  X(HyperbolicTangent, RealHyperbolic(a, kTanh, r))                           \
+  X(InverseHyperbolicSine, RealInverseHyperbolic(a, true, r))                 \
+  X(InverseHyperbolicCosine, RealInverseHyperbolic(a, false, r))              \
+  X(InverseHyperbolicTangent, RealInverseHyperbolicTangent(a, r))             \
+  X(RoundNearest, RealResult(RoundByMode(0, a), r))                           \
+  X(RoundUp, RealResult(RoundByMode(1, a), r))                                \
+  X(RoundDown, RealResult(RoundByMode(2, a), r))                              \
+  X(Fraction, RealResult(FractionalPart(a), r))                               \
+  X(SquareRoot, RealSquareRoot(a, r))                                         \
+  X(Magnitude, RealResult(std::fabs(a), r))                                   \
+  X(NaturalLogarithm, RealLogarithm(a, false, r))                             \
+  X(CommonLogarithm, RealLogarithm(a, true, r))                               \
+  X(Exponential, RealExponential(a, r))                                       \
+  X(Oddness, RealResult(OddTruth(a), r))                                      \
+  X(Square, RealMultiply(a, a, r))
+
+enum class FunctionRule : std::uint8_t {
+  kNone,
+#define VR_FUNCTION_RULE_ENUM(name, call) k##name,
+  VR_FUNCTION_RULES(VR_FUNCTION_RULE_ENUM)
+#undef VR_FUNCTION_RULE_ENUM
+};
 
 }  // namespace vr

@@ -1,7 +1,6 @@
 // One walk over the token list that rejects malformed lines with a precise
 // message. Two operands in a row are left to the evaluator.
 
-#include "engine/builtin_names.h"
 #include "engine/error_messages.h"
 #include "engine/expression_engine.h"
 
@@ -9,11 +8,11 @@ namespace vr {
 
 namespace {
 
-// Functions whose results the evaluator may leave several of on the stack;
+// Equations, whose roots the evaluator may leave several of on the stack;
 // they must be the whole line.
-bool IsSolveType(const std::string& name) {
-  const int index = FindBuiltinFunction(name);
-  return index == kFnPlaceholder12 || index == kFnSolve || index == kFnSolve3;
+bool IsSolveType(const OperationTable* table, const std::string& name) {
+  const BuiltinFunction* row = FindBuiltin(table, name);
+  return row != nullptr && row->severalResults;
 }
 
 bool IsOperand(TokenClass cls) {
@@ -62,7 +61,7 @@ ErrorCode ExpressionEngine::CheckSyntax() {
     switch (token.cls) {
       case TokenClass::FunctionName:
         if (solveState == kSolveClosed) return solveOnly();
-        if (IsSolveType(token.text)) {
+        if (IsSolveType(services_.operations, token.text)) {
           solveState = kInsideSolve;
           solveName = token.text;
         }

@@ -59,7 +59,8 @@ ErrorCode ApplyOperator(const OperationCall& call, OperatorCode code) {
   if (index < 0 || index >= kOperatorCodeCount) return kErrorInExpression;
   const OperationEntry& entry = OperatorTable().operators[static_cast<std::size_t>(index)];
   if (entry.run == nullptr) return kErrorInExpression;
-  const OperationCall inner{call.engine, call.stack, call.argCount, entry.extra, call.tokenText};
+  const OperationCall inner{call.engine, call.stack, call.argCount, entry.extra, call.tokenText,
+                            nullptr};
   return entry.run(inner);
 }
 

@@ -72,12 +72,21 @@ OperationTable FakeTable() {
   t.operators[kOpAdd] = {FakeAdd, 0};
   t.operators[kOpAssign] = {FakeAssign, 0};
   t.operators[kOpMultiply] = {FakeRecorder, 55};
-  t.builtins[kFnMax] = {FakeRecorder, 7};
-  t.builtins[kFnSqrt] = {FakeRecorder, 0};
-  t.builtins[kFnAngle] = {FakeRecorder, 0};  // must still never run
-  t.builtins[kFnSolve] = {FakeTwoRoots, 0};
-  t.builtins[kFnSolve3] = {FakeTwoRoots, 0};
-  t.builtins[kFnIif] = {FakeTwoRoots, 0};  // not an equation: no list allowed
+  const BuiltinFunction rows[] = {
+      {.name = "max", .run = FakeRecorder, .variant = 7},
+      {.name = "sqrt", .run = FakeRecorder},
+      {.name = "sin"},  // known names without an operation
+      {.name = "angle"},
+      {.name = "solve", .run = FakeTwoRoots, .severalResults = true},
+      {.name = "solve3", .run = FakeTwoRoots, .severalResults = true},
+      {.name = "iif", .run = FakeTwoRoots},  // not an equation: no list allowed
+      {.name = "gcd", .run = FakeRecorder, .minParameters = 2},
+      {.name = "root", .run = FakeRecorder, .minParameters = 3, .stackBeforeCount = true},
+  };
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    t.builtins[i] = rows[i];
+    t.builtins[i].index = static_cast<int>(i);
+  }
   return t;
 }
 
@@ -137,6 +146,10 @@ TEST_F(EvaluatorTest, MissingOperationsGiveErrorsNeverNumbers) {
       {"sin(1)", kFunctionDoesNotExist, "sin"},  // no sine in the table
       {"angle(1)", kFunctionDoesNotExist, "angle"},
       {"1+angle(2)", kFunctionDoesNotExist, "angle"},
+      // Counts the rows ask for, checked before the operation runs.
+      {"gcd(1)", kNotEnoughParameters, "gcd"},
+      {"root(1;2)", kStackEmpty, "untouched"},  // a short stack is found first
+      {"1+root(1;2)", kNotEnoughParameters, "root"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
@@ -144,8 +157,12 @@ TEST_F(EvaluatorTest, MissingOperationsGiveErrorsNeverNumbers) {
     EXPECT_EQ(Run(row.line), row.code);
     EXPECT_EQ(ErrorName(), row.name);
   }
-  EXPECT_EQ(g_last.calls, 0) << "angle reached its table entry";
-  EXPECT_EQ(ExpressionEngine().EvaluateLine("1+2", result), kErrorInExpression);  // no table
+  EXPECT_EQ(g_last.calls, 0) << "an operation ran with too few parameters";
+  ASSERT_EQ(Run("gcd(1;2)+root(1;2;3)"), kOk);
+  EXPECT_EQ(g_last.calls, 2);
+  // An engine without a table knows no operator and no built-in name.
+  EXPECT_EQ(ExpressionEngine().EvaluateLine("1+2", result), kErrorInExpression);
+  EXPECT_EQ(ExpressionEngine().EvaluateLine("sqrt(1)", result), kFunctionDoesNotExist);
 }
 
 TEST_F(EvaluatorTest, OperationsReceiveArgumentCountExtraAndTokenText) {

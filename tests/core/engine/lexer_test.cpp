@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/expression_engine.h"
+#include "operations/standard_operations.h"
 #include "settings/options_record.h"
 
 namespace vr {
@@ -70,7 +71,7 @@ std::string LexLine(ExpressionEngine& engine, std::string_view line) {
 }
 
 std::string LexLine(std::string_view line) {
-  ExpressionEngine engine;
+  ExpressionEngine engine{EngineServices{&StandardOperations(), nullptr}};
   return LexLine(engine, line);
 }
 
@@ -119,7 +120,7 @@ class FakeUserFunctions : public UserFunctionRunner {
 
 TEST(Lexer, UserFunctionsHideConstantsButNotBuiltins) {
   FakeUserFunctions functions;
-  ExpressionEngine engine(EngineServices{nullptr, &functions});
+  ExpressionEngine engine(EngineServices{&StandardOperations(), &functions});
   EXPECT_EQ(LexLine(engine, "Area(sin;pi;gold)"), "fn:area ( fn:sin ; fn:pi ; const:gold )");
   EXPECT_EQ(LexLine("area+pi"), "var:area op3:+ const:pi");
 }

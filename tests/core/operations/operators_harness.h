@@ -52,7 +52,7 @@ class OperatorTest : public ::testing::Test {
     stack_.Clear();
     for (const Value& v : operands) stack_.Push(v);
     const OperationEntry& entry = table_.operators[static_cast<std::size_t>(op)];
-    const OperationCall call{engine_, stack_, 0, entry.extra, "v"};
+    const OperationCall call{engine_, stack_, 0, entry.extra, "v", nullptr};
     return entry.run(call);
   }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <tuple>
 
-#include "engine/builtin_names.h"
+#include "operations/standard_operations.h"
 #include "script_test_support.h"
 #include "scripts/script_folder.h"
 #include "units/unit_converter.h"
@@ -32,7 +32,7 @@ TEST(ShippedScripts, LoadWithDescriptionsAndOwnNames) {
   for (const std::string& text : ListUserFunctions()) {
     const std::string name = Utf8ToLower(DeclaredFunctionName(text));
     EXPECT_TRUE(names.insert(name).second) << "defined twice: " << name;
-    EXPECT_LT(FindBuiltinFunction(name), 0) << "hidden by a built-in: " << name;
+    EXPECT_EQ(StandardOperations().FindBuiltin(name), nullptr) << "hidden by a built-in: " << name;
     EXPECT_NE(text.find("## "), std::string::npos) << text;
   }
 }

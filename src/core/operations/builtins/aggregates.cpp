@@ -12,16 +12,8 @@ namespace vr {
 
 namespace {
 
-// The list functions share this start: no parameters, or fewer on the
-// stack than the call names, are errors.
-ErrorCode CheckList(const OperationCall& call) {
-  if (call.argCount <= 0) return kNoParameters;
-  return call.stack.Count() < call.argCount ? kStackEmpty : kOk;
-}
-
 // extra: 1 for min, 0 for max.
 ErrorCode MinMax(const OperationCall& call) {
-  if (ErrorCode e = CheckList(call)) return e;
   // A single parameter is its own answer, left on the stack as it is.
   if (call.argCount == 1) return kOk;
   const bool min = call.extra != 0;
@@ -58,13 +50,14 @@ ErrorCode MinMax(const OperationCall& call) {
   return PushResult(call, best);
 }
 
-// extra: the built-in index of avga or avgg. The means are built from the
+enum Mean : int { kArithmetic = 0, kGeometric = 1 };
+
+// extra: the Mean. The means are built from the
 // operators, so they follow their kinds: the mean of 1\2 and 1\3 is 5\12.
-ErrorCode Mean(const OperationCall& call) {
-  if (ErrorCode e = CheckList(call)) return e;
+ErrorCode MeanOp(const OperationCall& call) {
   const int n = call.argCount;
   if (n == 1) return kOk;
-  const bool arithmetic = call.extra == kFnAvga;
+  const bool arithmetic = call.extra == kArithmetic;
   for (int i = 1; i < n; ++i) {
     if (ErrorCode e = ApplyOperator(call, arithmetic ? kOpAdd : kOpMultiply)) return e;
   }
@@ -75,7 +68,6 @@ ErrorCode Mean(const OperationCall& call) {
 // iif(c; a; b): both branches are already evaluated; c is true when its
 // number truncates to something other than 0 (so 0.5 is false).
 ErrorCode InlineIf(const OperationCall& call) {
-  if (ErrorCode e = CheckList(call)) return e;
   Value params[3];
   if (ErrorCode e = PopParameters(call, params)) return e;
   if (call.argCount != 3) return PushResult(call, params[0]);
@@ -111,17 +103,26 @@ ErrorCode GetType(const OperationCall& call) {
   return PushReal(call, type);
 }
 
-constexpr BuiltinRow kRows[] = {
-    {kFnMin, MinMax, 1, true},
-    {kFnMax, MinMax, 0, true},
-    {kFnAvga, Mean, kFnAvga},
-    {kFnAvgg, Mean, kFnAvgg},
-    {kFnIif, InlineIf, 0, true},
-    {kFnGetType, GetType, 0},
+constexpr BuiltinFunction kRows[] = {
+    {.name = "min", .index = 34, .run = MinMax, .variant = 1, .realForm = RealForm::kMin,
+     .listPosition = 16, .english = "find minimal value in list",
+     .russian = "минимальное число в списке"},
+    {.name = "max", .index = 35, .run = MinMax, .variant = 0, .realForm = RealForm::kMax,
+     .listPosition = 17, .english = "find maximal value in list",
+     .russian = "максимальное число в списке"},
+    {.name = "avga", .index = 36, .run = MeanOp, .variant = kArithmetic, .listPosition = 18,
+     .listName = "avgA", .english = "arithmetical mean", .russian = "среднее арифметическое"},
+    {.name = "avgg", .index = 37, .run = MeanOp, .variant = kGeometric, .listPosition = 19,
+     .listName = "avgG", .english = "geometrical mean", .russian = "среднее геометрическое"},
+    {.name = "iif", .index = 38, .run = InlineIf, .realForm = RealForm::kChoose,
+     .listPosition = 20, .english = "iif(x;A;B) returns A if x is equal to TRUE and B otherwise",
+     .russian = "iif(x;A;B) возвращает A если выражение x возвращает ИСТИНА"},
+    {.name = "gettype", .index = 50, .run = GetType, .listPosition = 45,
+     .english = "return expression type", .russian = "возвращает тип выражения"},
 };
 
 }  // namespace
 
-void RegisterAggregateFunctions(OperationTable& table) { InstallBuiltins(table, kRows); }
+std::span<const BuiltinFunction> AggregateFunctions() { return kRows; }
 
 }  // namespace vr

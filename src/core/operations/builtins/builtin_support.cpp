@@ -8,16 +8,15 @@
 
 namespace vr {
 
-void InstallBuiltins(OperationTable& table, std::span<const BuiltinRow> rows) {
-  for (const BuiltinRow& row : rows) {
-    table.builtins[static_cast<std::size_t>(row.index)] = OperationEntry{row.run, row.extra, row.realRule};
-  }
-}
-
 ErrorCode PopSingleParameter(const OperationCall& call, Value& x) {
-  if (call.argCount <= 0) return kNoParameters;
   if (ErrorCode e = PopParameters(call, std::span<Value>(&x, 1))) return e;
-  return ResolveOperand(call, x);
+  if (ErrorCode e = ResolveOperand(call, x)) return e;
+  const int refuses = call.function != nullptr ? call.function->refuses : 0;
+  if (x.kind == ValueKind::String && (refuses & kRefusesString) != 0) {
+    return kInvalidStringOperation;
+  }
+  if (x.kind == ValueKind::Date && (refuses & kRefusesDate) != 0) return kInvalidDateOperation;
+  return kOk;
 }
 
 ErrorCode PopParameters(const OperationCall& call, std::span<Value> kept) {
@@ -29,12 +28,6 @@ ErrorCode PopParameters(const OperationCall& call, std::span<Value> kept) {
     const auto slot = static_cast<std::size_t>(i);
     call.stack.Pop(slot < kept.size() ? kept[slot] : discarded);
   }
-  return kOk;
-}
-
-ErrorCode RejectTextAndDate(const Value& v) {
-  if (v.kind == ValueKind::String) return kInvalidStringOperation;
-  if (v.kind == ValueKind::Date) return kInvalidDateOperation;
   return kOk;
 }
 

@@ -9,33 +9,21 @@
 
 namespace vr {
 
-// One row of a family's table: the built-in index, its operation, the fixed
-// variant argument the operation receives, and whether on one Real
-// parameter it computes just its Real rule (engine/real_rules.h).
-struct BuiltinRow {
-  int index;
-  Operation run;
-  int extra;
-  bool realRule = false;
-};
-
-void InstallBuiltins(OperationTable& table, std::span<const BuiltinRow> rows);
-
-// Each family registers its own rows.
-void RegisterTrigonometryFunctions(OperationTable& table);
-void RegisterRoundingFunctions(OperationTable& table);
-void RegisterLogarithmFunctions(OperationTable& table);
-void RegisterAggregateFunctions(OperationTable& table);
-void RegisterStringFunctions(OperationTable& table);
-void RegisterDateFunctions(OperationTable& table);
-void RegisterNumericProcedures(OperationTable& table);
-void RegisterExpressionProcedures(OperationTable& table);
+// The rows of each family, gathered by RegisterBuiltinFunctions.
+std::span<const BuiltinFunction> TrigonometryFunctions();
+std::span<const BuiltinFunction> RoundingFunctions();
+std::span<const BuiltinFunction> LogarithmFunctions();
+std::span<const BuiltinFunction> AggregateFunctions();
+std::span<const BuiltinFunction> StringFunctions();
+std::span<const BuiltinFunction> DateFunctions();
+std::span<const BuiltinFunction> NumericProcedures();
+std::span<const BuiltinFunction> ExpressionProcedures();
 
 // ---- Taking the parameters ----------------------------------------------------
 
-// The skeleton of the functions of one parameter: no parameters is
-// kNoParameters, a short stack kStackEmpty; all parameters are popped, the
-// first is kept and resolved.
+// The skeleton of the functions of one parameter (the evaluator has
+// checked the count): all parameters are popped, the first is kept and
+// resolved, and a kind its row refuses is an error.
 ErrorCode PopSingleParameter(const OperationCall& call, Value& x);
 
 // Pops all argCount parameters (kStackEmpty when fewer lie on the stack) and
@@ -44,10 +32,6 @@ ErrorCode PopSingleParameter(const OperationCall& call, Value& x);
 ErrorCode PopParameters(const OperationCall& call, std::span<Value> kept);
 
 // ---- Kinds and numbers ----------------------------------------------------------
-
-// kInvalidStringOperation / kInvalidDateOperation for a String or a Date,
-// kOk for any other kind: the guard of functions that take neither.
-ErrorCode RejectTextAndDate(const Value& v);
 
 // The number of a Value taken to Real; a Complex with an imaginary part,
 // which has no real form, gives its real part.

@@ -34,15 +34,19 @@ ErrorCode DatePartOp(const OperationCall& call) {
   return PushReal(call, part);
 }
 
-constexpr BuiltinRow kRows[] = {
-    {kFnStrToDate, StringToDate, 0},
-    {kFnYear, DatePartOp, kYear},
-    {kFnMonth, DatePartOp, kMonth},
-    {kFnDay, DatePartOp, kDay},
+constexpr BuiltinFunction kRows[] = {
+    {.name = "strtodate", .index = 46, .run = StringToDate, .listPosition = 41,
+     .english = "convert string to date", .russian = "преобразует строку в дату"},
+    {.name = "year", .index = 47, .run = DatePartOp, .variant = kYear, .listPosition = 42,
+     .english = "extract year from date", .russian = "выделяет год из даты"},
+    {.name = "month", .index = 48, .run = DatePartOp, .variant = kMonth, .listPosition = 43,
+     .english = "extract month from date", .russian = "выделяет месяц из даты"},
+    {.name = "day", .index = 49, .run = DatePartOp, .variant = kDay, .listPosition = 44,
+     .english = "extract day from date", .russian = "выделяет день из даты"},
 };
 
 }  // namespace
 
-void RegisterDateFunctions(OperationTable& table) { InstallBuiltins(table, kRows); }
+std::span<const BuiltinFunction> DateFunctions() { return kRows; }
 
 }  // namespace vr

@@ -99,8 +99,6 @@ struct ProcedureInput {
 
 // f (text); a; b [; eps]. Parameters after the fourth are discarded.
 ErrorCode PopProcedureInput(const OperationCall& call, ProcedureInput& in) {
-  if (call.stack.Count() < 3) return kStackEmpty;
-  if (call.argCount < 3) return kNotEnoughParameters;
   Value params[4];
   if (ErrorCode e = PopParameters(call, params)) return e;
   const int given = std::min(call.argCount, 4);
@@ -242,8 +240,6 @@ ErrorCode ExpressionProcedure(const OperationCall& call) {
 // eval(s): the text as a line of its own. Assignments made inside it stay
 // in the private engine.
 ErrorCode Eval(const OperationCall& call) {
-  if (call.stack.IsEmpty()) return kStackEmpty;
-  if (call.argCount <= 0) return kNoParameters;
   Value text;
   if (ErrorCode e = PopParameters(call, std::span<Value>(&text, 1))) return e;
   if (ErrorCode e = ResolveOperand(call, text)) return e;
@@ -260,16 +256,23 @@ ErrorCode Eval(const OperationCall& call) {
   return e != kOk ? e : pushed;
 }
 
-constexpr BuiltinRow kRows[] = {
-    {kFnRoot, ExpressionProcedure, kRoot},
-    {kFnIntegral, ExpressionProcedure, kIntegral},
-    {kFnMaximum, ExpressionProcedure, kMaximum},
-    {kFnMinimum, ExpressionProcedure, kMinimum},
-    {kFnEval, Eval, 0},
+// A short stack is found before a short count: root('x';1) alone on its
+// line is kStackEmpty, 1+root('x';1) kNotEnoughParameters.
+constexpr BuiltinFunction kRows[] = {
+    {.name = "root", .index = 17, .run = ExpressionProcedure, .variant = kRoot,
+     .minParameters = 3, .stackBeforeCount = true},
+    {.name = "integral", .index = 18, .run = ExpressionProcedure, .variant = kIntegral,
+     .minParameters = 3, .stackBeforeCount = true},
+    {.name = "eval", .index = 40, .run = Eval, .stackBeforeCount = true, .listPosition = 35,
+     .english = "evaluate expresion", .russian = "вычисляет выражение заданное строкой"},
+    {.name = "maximum", .index = 51, .run = ExpressionProcedure, .variant = kMaximum,
+     .minParameters = 3, .stackBeforeCount = true},
+    {.name = "minimum", .index = 52, .run = ExpressionProcedure, .variant = kMinimum,
+     .minParameters = 3, .stackBeforeCount = true},
 };
 
 }  // namespace
 
-void RegisterExpressionProcedures(OperationTable& table) { InstallBuiltins(table, kRows); }
+std::span<const BuiltinFunction> ExpressionProcedures() { return kRows; }
 
 }  // namespace vr

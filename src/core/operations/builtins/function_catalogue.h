@@ -13,8 +13,9 @@ struct FunctionDescription {
   std::string_view russian;
 };
 
-// The listed functions in the order the list shows them. Some callable
-// functions (root, integral, ...) are deliberately absent.
+// The listed functions in the order the list shows them, taken from the
+// rows of the built-ins that have a place in it. Some callable functions
+// (root, integral, ...) have none.
 const std::vector<FunctionDescription>& FunctionCatalogue();
 
 // The description in the current interface language ("English" setting).

@@ -23,7 +23,6 @@ ErrorCode Logarithm(const OperationCall& call) {
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
   const bool common = call.extra == 10;
   if (x.kind != ValueKind::Complex) {
-    if (ErrorCode e = RejectTextAndDate(x)) return e;
     const double r = RealNumber(x);
     double y = 0.0;
     const ErrorCode e = RealLogarithm(r, common, y);
@@ -40,7 +39,6 @@ ErrorCode Exponential(const OperationCall& call) {
   if (x.kind == ValueKind::Complex) {
     return PushComplex(call, std::exp(Complex(x.num.complex.re, x.num.complex.im)));
   }
-  if (ErrorCode e = RejectTextAndDate(x)) return e;
   double y = 0.0;
   if (ErrorCode e = RealExponential(RealNumber(x), y)) return e;
   return PushReal(call, y);
@@ -114,7 +112,6 @@ ErrorCode Odd(const OperationCall& call) {
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
   if (x.kind == ValueKind::Date) return PushReal(call, x.date.Day() % 2 != 0 ? 1.0 : 0.0);
   if (x.kind == ValueKind::Complex) return FailNamed(kNotForComplex, "odd");
-  if (x.kind == ValueKind::String) return kInvalidStringOperation;
   return PushReal(call, OddTruth(RealNumber(x)));
 }
 
@@ -128,8 +125,6 @@ ErrorCode FractionalPartOp(const OperationCall& call) {
       x.num.complex.re = FractionalPart(x.num.complex.re);
       x.num.complex.im = FractionalPart(x.num.complex.im);
       break;
-    case ValueKind::String: return kInvalidStringOperation;
-    case ValueKind::Date: return kInvalidDateOperation;
     default: break;
   }
   return PushResult(call, x);
@@ -142,20 +137,43 @@ ErrorCode Conjugate(const OperationCall& call) {
   return PushResult(call, x);
 }
 
-constexpr BuiltinRow kRows[] = {
-    {kFnLn, Logarithm, 0, true},
-    {kFnLog, Logarithm, 10, true},
-    {kFnExp, Exponential, 0, true},
-    {kFnSqrt, SquareRoot, 0, true},
-    {kFnSqr, Square, 0, true},
-    {kFnAbs, AbsoluteValue, 0, true},
-    {kFnOdd, Odd, 0, true},
-    {kFnFrac, FractionalPartOp, 0, true},
-    {kFnConj, Conjugate, 0, true},
+constexpr BuiltinFunction kRows[] = {
+    {.name = "frac", .index = 14, .run = FractionalPartOp, .refuses = kRefusesStringAndDate,
+     .realForm = RealForm::kRule, .rule = FunctionRule::kFraction,
+     .listPosition = 6, .english = "fractional part of x", .russian = "дробная часть"},
+    {.name = "sqrt", .index = 19, .run = SquareRoot, .realForm = RealForm::kRule,
+     .rule = FunctionRule::kSquareRoot,
+     .listPosition = 4, .english = "square root", .russian = "квадратный корень"},
+    {.name = "abs", .index = 20, .run = AbsoluteValue, .realForm = RealForm::kRule,
+     .rule = FunctionRule::kMagnitude,
+     .listPosition = 1, .english = "absolute value for real and module for complex numbers",
+     .russian = "модуль числа"},
+    {.name = "ln", .index = 21, .run = Logarithm, .variant = 0, .refuses = kRefusesStringAndDate,
+     .realForm = RealForm::kRule,
+     .rule = FunctionRule::kNaturalLogarithm,
+     .listPosition = 10, .english = "natural logarithm of x", .russian = "натуральный логарифм"},
+    {.name = "log", .index = 22, .run = Logarithm, .variant = 10,
+     .refuses = kRefusesStringAndDate, .realForm = RealForm::kRule,
+     .rule = FunctionRule::kCommonLogarithm,
+     .listPosition = 11, .english = "common logarithm of x", .russian = "десятичный логарифм"},
+    {.name = "exp", .index = 23, .run = Exponential, .refuses = kRefusesStringAndDate,
+     .realForm = RealForm::kRule, .rule = FunctionRule::kExponential,
+     .listPosition = 12, .english = "exponent of x", .russian = "экспонента"},
+    {.name = "odd", .index = 25, .run = Odd, .refuses = kRefusesString, .realForm = RealForm::kRule,
+     .rule = FunctionRule::kOddness, .listPosition = 9,
+     .english = "TRUE if x is odd and FALSE otherwise",
+     .russian = "Возвращает ИСТИНА, если x нечетное"},
+    // The product of x with itself: both copies lie on the stack at once.
+    {.name = "sqr", .index = 26, .run = Square, .realForm = RealForm::kRule,
+     .rule = FunctionRule::kSquare, .scratchValues = 1,
+     .listPosition = 3, .english = "square of x", .russian = "возвести в квадрат"},
+    {.name = "conj", .index = 33, .run = Conjugate, .realForm = RealForm::kSame,
+     .listPosition = 2, .english = "conjugate x (only for comlex)",
+     .russian = "сопряженное комлексное число"},
 };
 
 }  // namespace
 
-void RegisterLogarithmFunctions(OperationTable& table) { InstallBuiltins(table, kRows); }
+std::span<const BuiltinFunction> LogarithmFunctions() { return kRows; }
 
 }  // namespace vr

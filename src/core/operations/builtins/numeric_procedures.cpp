@@ -23,7 +23,6 @@ namespace {
 // Pops and resolves the coefficients of solve and solve3 (missing ones are
 // 0); complex coefficients are not supported, dates make no sense.
 ErrorCode PopCoefficients(const OperationCall& call, std::span<Value> coefficients) {
-  if (call.argCount <= 0) return kNoParameters;
   if (ErrorCode e = PopParameters(call, coefficients)) return e;
   const auto given = static_cast<std::size_t>(call.argCount);
   for (std::size_t i = 0; i < coefficients.size() && i < given; ++i) {
@@ -41,7 +40,6 @@ ErrorCode PopCoefficients(const OperationCall& call, std::span<Value> coefficien
 // a*x^2 + b*x + c = 0. Two roots stay on the stack together (the engine
 // lists them); a double root is pushed once. a = 0 is not special-cased.
 ErrorCode Solve(const OperationCall& call) {
-  call.engine.solveFlag = true;
   Value params[3];
   if (ErrorCode e = PopCoefficients(call, params)) return e;
   const double a = RealNumber(params[0]);
@@ -63,7 +61,6 @@ ErrorCode Solve(const OperationCall& call) {
 // The cubic solver is reserved: its coefficients are checked, then it
 // reports that it does not exist.
 ErrorCode SolveCubic(const OperationCall& call) {
-  call.engine.solveFlag = true;
   Value params[4];
   if (ErrorCode e = PopCoefficients(call, params)) return e;
   return kFunctionDoesNotExist;
@@ -72,8 +69,6 @@ ErrorCode SolveCubic(const OperationCall& call) {
 // ratio(x [; tolerance]): the continued-fraction convergent of x that is
 // within the tolerance (exact when it is 0 or at least 1).
 ErrorCode Ratio(const OperationCall& call) {
-  if (call.argCount <= 0) return kNoParameters;
-  if (call.stack.IsEmpty()) return kStackEmpty;
   Value params[2];
   if (ErrorCode e = PopParameters(call, params)) return e;
   double tolerance = 0.0;
@@ -111,7 +106,6 @@ ErrorCode Ratio(const OperationCall& call) {
 
 // extra: 1 for gcd, 0 for lcm.
 ErrorCode GcdLcm(const OperationCall& call) {
-  if (call.argCount < 2) return kNotEnoughParameters;
   Value params[2];
   if (ErrorCode e = PopParameters(call, params)) return e;
   Value& p = params[0];
@@ -174,7 +168,6 @@ ErrorCode HoursMinutesSeconds(const OperationCall& call) {
 // fraction.
 ErrorCode PeriodOperands(const OperationCall& call, Value& x, std::int64_t& n, std::int64_t& d,
                          bool& oneNumber) {
-  if (call.argCount <= 0) return kNoParameters;
   Value params[2];
   if (ErrorCode e = PopParameters(call, params)) return e;
   for (int i = 0; i < std::min(call.argCount, 2); ++i) {
@@ -243,21 +236,35 @@ ErrorCode RomanToArabic(const OperationCall& call) {
   return PushReal(call, static_cast<double>(FromRoman(Utf8ToUpper(text))));
 }
 
-constexpr BuiltinRow kRows[] = {
-    {kFnSolve, Solve, 0},
-    {kFnSolve3, SolveCubic, 0},
-    {kFnRatio, Ratio, 0},
-    {kFnGcd, GcdLcm, 1},
-    {kFnLcm, GcdLcm, 0},
-    {kFnHms, HoursMinutesSeconds, 0},
-    {kFnPeriodLen, PeriodLength, 0},
-    {kFnPeriod, Period, 0},
-    {kFnA2r, ArabicToRoman, 0},
-    {kFnR2a, RomanToArabic, 0},
+constexpr BuiltinFunction kRows[] = {
+    {.name = "gcd", .index = 15, .run = GcdLcm, .variant = 1, .minParameters = 2,
+     .listPosition = 13, .english = "the greatest common divisor",
+     .russian = "наибольший общий делитель"},
+    {.name = "lcm", .index = 16, .run = GcdLcm, .variant = 0, .minParameters = 2,
+     .listPosition = 14, .english = "the least common multiple",
+     .russian = "наименьшее общее кратное"},
+    {.name = "hms", .index = 27, .run = HoursMinutesSeconds, .listPosition = 21,
+     .english = "convert number into hours, minutes and seconds",
+     .russian = "преобразует целое число в часы, минуты и секунды"},
+    {.name = "ratio", .index = 28, .run = Ratio, .listPosition = 22,
+     .english = "convert real number into fraction",
+     .russian = "преобразует десятичную дробь в обыкновенную"},
+    {.name = "solve", .index = 31, .run = Solve, .severalResults = true, .listPosition = 15,
+     .english = "solve the quadratic equation (ax**2+bx+c=0)",
+     .russian = "решить квадратное уравнение вида ax**2+bx+c=0"},
+    {.name = "solve3", .index = 39, .run = SolveCubic, .severalResults = true},
+    {.name = "a2r", .index = 53, .run = ArabicToRoman, .listPosition = 46,
+     .english = "converts arabic to roman numbers",
+     .russian = "преобразование арабских цифр в римские"},
+    {.name = "r2a", .index = 54, .run = RomanToArabic, .listPosition = 47,
+     .english = "converts roman to arabic numbers",
+     .russian = "преобразование римских цифр в арабские"},
+    {.name = "periodlen", .index = 55, .run = PeriodLength},
+    {.name = "period", .index = 56, .run = Period},
 };
 
 }  // namespace
 
-void RegisterNumericProcedures(OperationTable& table) { InstallBuiltins(table, kRows); }
+std::span<const BuiltinFunction> NumericProcedures() { return kRows; }
 
 }  // namespace vr

@@ -32,14 +32,23 @@ ErrorCode Rounding(const OperationCall& call) {
   return PushResult(call, x);
 }
 
-constexpr BuiltinRow kRows[] = {
-    {kFnRound, Rounding, kNearest, true},
-    {kFnCeil, Rounding, kUp, true},
-    {kFnFloor, Rounding, kDown, true},
+constexpr BuiltinFunction kRows[] = {
+    {.name = "round", .index = 13, .run = Rounding, .variant = kNearest,
+     .realForm = RealForm::kRule,
+     .rule = FunctionRule::kRoundNearest,
+     .listPosition = 5, .english = "rounding result", .russian = "математическое округление"},
+    {.name = "ceil", .index = 29, .run = Rounding, .variant = kUp, .realForm = RealForm::kRule,
+     .rule = FunctionRule::kRoundUp, .listPosition = 7,
+     .english = "smallest integer that is greater than or equal to x",
+     .russian = "наименьшее целое число большее или равное x"},
+    {.name = "floor", .index = 30, .run = Rounding, .variant = kDown, .realForm = RealForm::kRule,
+     .rule = FunctionRule::kRoundDown,
+     .listPosition = 8, .english = "largest integer that is less than or equal to x",
+     .russian = "наибольшее целое число меньшее или равное x"},
 };
 
 }  // namespace
 
-void RegisterRoundingFunctions(OperationTable& table) { InstallBuiltins(table, kRows); }
+std::span<const BuiltinFunction> RoundingFunctions() { return kRows; }
 
 }  // namespace vr

@@ -34,7 +34,6 @@ std::size_t ByteOffset(std::string_view text, std::int64_t chars) {
 // back inside the text, then a start below 1 counts from the first character
 // and a negative count gives nothing.
 ErrorCode Copy(const OperationCall& call) {
-  if (call.stack.Count() < call.argCount) return kStackEmpty;
   Value params[3];
   if (ErrorCode e = PopParameters(call, params)) return e;
   const int n = std::min(call.argCount, 3);
@@ -91,16 +90,25 @@ ErrorCode Trim(const OperationCall& call) {
   return PushResult(call, Value::MakeString(text.substr(first, last - first + 1)));
 }
 
-constexpr BuiltinRow kRows[] = {
-    {kFnCopy, Copy, 0},
-    {kFnLength, Length, 0},
-    {kFnLower, ChangeCase, 0},
-    {kFnUpper, ChangeCase, 1},
-    {kFnTrim, Trim, 0},
+constexpr BuiltinFunction kRows[] = {
+    // copy() with no parameters at all copies nothing.
+    {.name = "copy", .index = 41, .run = Copy, .minParameters = 0, .listPosition = 36,
+     .english = "copy(s,start,count) copy substring",
+     .russian = "copy(s,start,count) вырезать подстроку из строки s"},
+    {.name = "length", .index = 42, .run = Length, .listPosition = 37,
+     .english = "return the length of string", .russian = "возвращает длину строки"},
+    {.name = "lower", .index = 43, .run = ChangeCase, .variant = 0, .listPosition = 38,
+     .english = "convert string to lowercase one", .russian = "приводит строку к нижнему регистру"},
+    {.name = "upper", .index = 44, .run = ChangeCase, .variant = 1, .listPosition = 39,
+     .english = "convert string to uppercase one",
+     .russian = "приводит строку к верхнему регистру"},
+    {.name = "trim", .index = 45, .run = Trim, .listPosition = 40,
+     .english = "remove spaces at both ends of string",
+     .russian = "удаляет пробелы с обоих концов строки"},
 };
 
 }  // namespace
 
-void RegisterStringFunctions(OperationTable& table) { InstallBuiltins(table, kRows); }
+std::span<const BuiltinFunction> StringFunctions() { return kRows; }
 
 }  // namespace vr

@@ -31,7 +31,6 @@ ErrorCode SineCosine(const OperationCall& call) {
     const Complex z = ComplexOf(x);
     return PushComplex(call, sine ? std::sin(z) : std::cos(z));
   }
-  if (ErrorCode e = RejectTextAndDate(x)) return e;
   double y = 0.0;
   const ErrorCode e = RealSineCosine(RealNumber(x), sine, RadianMode(), y);
   return PushRealRule(call, e, y);
@@ -41,7 +40,6 @@ ErrorCode Tangent(const OperationCall& call) {
   Value x;
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
   if (x.kind == ValueKind::Complex) return PushComplex(call, std::tan(ComplexOf(x)));
-  if (ErrorCode e = RejectTextAndDate(x)) return e;
   double y = 0.0;
   const ErrorCode e = RealTangent(RealNumber(x), RadianMode(), y);
   return PushRealRule(call, e, y);
@@ -68,25 +66,23 @@ ErrorCode ArcTangent(const OperationCall& call) {
   Value x;
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
   if (x.kind == ValueKind::Complex) return PushComplex(call, std::atan(ComplexOf(x)));
-  if (ErrorCode e = RejectTextAndDate(x)) return e;
   double y = 0.0;
   const ErrorCode e = RealArcTangent(RealNumber(x), RadianMode(), y);
   return PushRealRule(call, e, y);
 }
 
-// extra: the built-in index of sinh, cosh or tanh.
+// extra: the HyperbolicFunction.
 ErrorCode Hyperbolic(const OperationCall& call) {
   Value x;
   if (ErrorCode e = PopSingleParameter(call, x)) return e;
   if (x.kind == ValueKind::Complex) {
     const Complex z = ComplexOf(x);
     switch (call.extra) {
-      case kFnSinh: return PushComplex(call, std::sinh(z));
-      case kFnCosh: return PushComplex(call, std::cosh(z));
+      case kSinh: return PushComplex(call, std::sinh(z));
+      case kCosh: return PushComplex(call, std::cosh(z));
       default: return PushComplex(call, std::tanh(z));
     }
   }
-  if (ErrorCode e = RejectTextAndDate(x)) return e;
   double y = 0.0;
   const ErrorCode e = RealHyperbolic(RealNumber(x), call.extra, y);
   return PushRealRule(call, e, y);
@@ -119,23 +115,61 @@ ErrorCode InverseHyperbolicTangent(const OperationCall& call) {
   return PushRealRule(call, e, y);
 }
 
-constexpr BuiltinRow kRows[] = {
-    {kFnSin, SineCosine, 1, true},
-    {kFnCos, SineCosine, 0, true},
-    {kFnTan, Tangent, 0, true},
-    {kFnAsin, ArcSineCosine, 1, true},
-    {kFnAcos, ArcSineCosine, 0, true},
-    {kFnAtan, ArcTangent, 0, true},
-    {kFnSinh, Hyperbolic, kFnSinh, true},
-    {kFnCosh, Hyperbolic, kFnCosh, true},
-    {kFnTanh, Hyperbolic, kFnTanh, true},
-    {kFnAsinh, InverseHyperbolic, 1, true},
-    {kFnAcosh, InverseHyperbolic, 0, true},
-    {kFnAtanh, InverseHyperbolicTangent, 0, true},
+// The unit of the angles (the Radian setting) goes into sin, cos and tan
+// and comes out of asin, acos and atan; the hyperbolic functions and every
+// Complex argument ignore it.
+constexpr BuiltinFunction kRows[] = {
+    {.name = "sin", .index = 0, .run = SineCosine, .variant = 1, .refuses = kRefusesStringAndDate,
+     .realForm = RealForm::kRule,
+     .rule = FunctionRule::kSine,
+     .angle = true, .listPosition = 23, .english = "sine", .russian = "синус"},
+    {.name = "cos", .index = 1, .run = SineCosine, .variant = 0, .refuses = kRefusesStringAndDate,
+     .realForm = RealForm::kRule,
+     .rule = FunctionRule::kCosine,
+     .angle = true, .listPosition = 24, .english = "cosine", .russian = "косинус"},
+    {.name = "tan", .index = 2, .run = Tangent, .refuses = kRefusesStringAndDate,
+     .realForm = RealForm::kRule,
+     .rule = FunctionRule::kTangent,
+     .angle = true, .listPosition = 25, .english = "tangent", .russian = "тангенс"},
+    {.name = "asin", .index = 3, .run = ArcSineCosine, .variant = 1, .realForm = RealForm::kRule,
+     .rule = FunctionRule::kArcSine,
+     .angle = true, .listPosition = 26, .english = "arc sine", .russian = "арксинус"},
+    {.name = "acos", .index = 4, .run = ArcSineCosine, .variant = 0, .realForm = RealForm::kRule,
+     .rule = FunctionRule::kArcCosine,
+     .angle = true, .listPosition = 27, .english = "arc cosine", .russian = "арккосинус"},
+    {.name = "atan", .index = 5, .run = ArcTangent, .refuses = kRefusesStringAndDate,
+     .realForm = RealForm::kRule,
+     .rule = FunctionRule::kArcTangent,
+     .angle = true, .listPosition = 28, .english = "arc tangent", .russian = "арктангенс"},
+    {.name = "sinh", .index = 6, .run = Hyperbolic, .variant = kSinh,
+     .refuses = kRefusesStringAndDate, .realForm = RealForm::kRule,
+     .rule = FunctionRule::kHyperbolicSine,
+     .listPosition = 29, .english = "hyperbolic sine", .russian = "гиперболический синус"},
+    {.name = "cosh", .index = 7, .run = Hyperbolic, .variant = kCosh,
+     .refuses = kRefusesStringAndDate, .realForm = RealForm::kRule,
+     .rule = FunctionRule::kHyperbolicCosine,
+     .listPosition = 30, .english = "hyperbolic cosine", .russian = "гиперболический косинус"},
+    {.name = "tanh", .index = 8, .run = Hyperbolic, .variant = kTanh,
+     .refuses = kRefusesStringAndDate, .realForm = RealForm::kRule,
+     .rule = FunctionRule::kHyperbolicTangent,
+     .listPosition = 31, .english = "hyperbolic tangent", .russian = "гиперболический тангенс"},
+    {.name = "asinh", .index = 9, .run = InverseHyperbolic, .variant = 1,
+     .realForm = RealForm::kRule,
+     .rule = FunctionRule::kInverseHyperbolicSine,
+     .listPosition = 32, .english = "hyperbolic arc sine", .russian = "гиперболический арксинус"},
+    {.name = "acosh", .index = 10, .run = InverseHyperbolic, .variant = 0,
+     .realForm = RealForm::kRule,
+     .rule = FunctionRule::kInverseHyperbolicCosine,
+     .listPosition = 33, .english = "hyperbolic arc cosine",
+     .russian = "гиперболический арккосинус"},
+    {.name = "atanh", .index = 11, .run = InverseHyperbolicTangent, .realForm = RealForm::kRule,
+     .rule = FunctionRule::kInverseHyperbolicTangent,
+     .listPosition = 34, .english = "hyperbolic arc tangent",
+     .russian = "гиперболический арктангенс"},
 };
 
 }  // namespace
 
-void RegisterTrigonometryFunctions(OperationTable& table) { InstallBuiltins(table, kRows); }
+std::span<const BuiltinFunction> TrigonometryFunctions() { return kRows; }
 
 }  // namespace vr
