@@ -1,19 +1,19 @@
 #include "gui/graphs/graph_window.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QMessageBox>
-#include <QSaveFile>
-#include <QBuffer>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
+#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
@@ -124,7 +124,8 @@ void GraphWindow::SavePictureAs() {
 }
 
 bool GraphWindow::SavePicture(const QString& file, qreal ratio, QString* error) {
-  const bool vector = QFileInfo(file).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
+  const bool vector =
+      QFileInfo(file).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
   QByteArray bytes;
   if (vector) {
     bytes = QByteArray::fromStdString(PictureSvg());

@@ -2,6 +2,8 @@
 // point of a curve lies in a pixel the raster picture draws, and every
 // pixel it draws has a point; the axes run along the same column and row;
 // the labels say the same. A surface's runs cover exactly the drawn pixels.
+#include "graphs/svg_picture.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,7 +20,6 @@
 #include "graphs/polar_model.h"
 #include "graphs/surface_model.h"
 #include "graphs/surface_picture.h"
-#include "graphs/svg_picture.h"
 
 namespace vr {
 namespace {
@@ -31,8 +32,8 @@ struct GoldenPicture {
   int width = 0;
   int height = 0;
   std::string shift;
-  std::string info;                 // the line before the pixels
-  std::vector<std::string> rows;    // '.', '#', '|', '-', '+'
+  std::string info;               // the line before the pixels
+  std::vector<std::string> rows;  // '.', '#', '|', '-', '+'
   Pixels Where(const std::string& marks) const {
     Pixels at;
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
@@ -73,7 +74,8 @@ std::vector<std::string> Attributes(const std::string& svg, const std::string& t
 
 std::vector<std::string> Texts(const std::string& svg) {
   std::vector<std::string> texts;
-  for (std::size_t at = svg.find("<text "); at != std::string::npos; at = svg.find("<text ", at + 1)) {
+  for (std::size_t at = svg.find("<text "); at != std::string::npos;
+       at = svg.find("<text ", at + 1)) {
     const std::size_t from = svg.find('>', at) + 1;
     texts.push_back(svg.substr(from, svg.find("</text>", from) - from));
   }
@@ -193,7 +195,8 @@ TEST_P(SvgGolden, DrawsWhatTheRasterDraws) {
 
 std::vector<fs::path> GoldenFiles() {
   std::vector<fs::path> files;
-  for (const auto& entry : fs::directory_iterator(fs::path(VR_SOURCE_ROOT) / "tests/core/graphs/golden"))
+  for (const auto& entry :
+       fs::directory_iterator(fs::path(VR_SOURCE_ROOT) / "tests/core/graphs/golden"))
     files.push_back(entry.path());
   std::sort(files.begin(), files.end());
   return files;
