@@ -47,5 +47,35 @@
         <source>Max. angle</source>
         <translation>Макс. угол</translation>
     </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Копировать рисунок</translation>
+    </message>
+    <message>
+        <source>Save picture as...</source>
+        <translation>Сохранить рисунок как...</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Изображение PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Изображение SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Сохранение рисунка</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1:
+%2</source>
+        <translation>Не удалось сохранить рисунок в %1:
+%2</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Нет рисунка для сохранения.</translation>
+    </message>
 </context>
 </TS>

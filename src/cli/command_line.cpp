@@ -27,6 +27,21 @@ bool Names(const std::string& arg, const std::string& name) {
                          arg[name.size()] == '=');
 }
 
+// "WxH" with both sides from 1 to kMaxPlotSide.
+bool ParseSize(const std::string& text, int& width, int& height) {
+  const std::size_t x = text.find_first_of("xX");
+  if (x == std::string::npos) return false;
+  auto side = [](const std::string& digits, int& into) {
+    if (digits.empty() || digits.size() > 5) return false;
+    for (const char c : digits) {
+      if (c < '0' || c > '9') return false;
+    }
+    into = std::stoi(digits);
+    return into >= 1 && into <= kMaxPlotSide;
+  };
+  return side(text.substr(0, x), width) && side(text.substr(x + 1), height);
+}
+
 }  // namespace
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
@@ -41,6 +56,23 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
       optionsEnded = true;
     } else if (arg == "--help" || arg == "-h") {
       cl.help = true;
+    } else if (arg == "--version" || arg == "-V") {
+      cl.version = true;
+    } else if (Names(arg, "--plot")) {
+      std::string file;
+      if (!TakeValue(args, i, "--plot", file) || file.empty()) {
+        error = "--plot needs a file name";
+        return std::nullopt;
+      }
+      cl.plotFile = file;
+    } else if (Names(arg, "--size")) {
+      std::string size;
+      if (!TakeValue(args, i, "--size", size) ||
+          !ParseSize(size, cl.plotWidth, cl.plotHeight)) {
+        error = "--size needs WIDTHxHEIGHT in pixels, each from 1 to " +
+                std::to_string(kMaxPlotSide);
+        return std::nullopt;
+      }
     } else if (Names(arg, "--dir")) {
       std::string dir;
       if (!TakeValue(args, i, "--dir", dir)) {
@@ -90,15 +122,33 @@ std::optional<std::string> ProgramFolderProblem(const std::filesystem::path& fol
 }
 
 std::string UsageText(const std::string& programName) {
-  return "usage: " + programName + " [--dir DIR] [--set KEY=VALUE]... [--] [LINE]...\n"
+  return "usage: " + programName +
+         " [--dir DIR] [--set KEY=VALUE]... [--plot FILE.svg [--size WxH]]\n"
+         "       " + std::string(programName.size(), ' ') + " [--] [LINE]...\n"
          "  Evaluates each LINE, or else each line of standard input, and prints\n"
          "  the lines written by Write statements and then the result (an empty\n"
          "  line where nothing is shown).\n"
+         "\n"
          "  --dir DIR         program folder with options.xml, *.usc and units.dat\n"
          "  --set KEY=VALUE   override one setting of the options file, for example\n"
          "                    Radian=0, Precision=10, NumberBase=1, English=0\n"
+         "  --plot FILE.svg   write the picture of the last graph command\n"
+         "                    (graph2d, graph3d, graphpolar) to FILE as SVG\n"
+         "  --size WxH        size of that picture in pixels (default " +
+         std::to_string(kDefaultPlotWidth) + "x" + std::to_string(kDefaultPlotHeight) + ")\n"
+         "  -h, --help        show this text and exit\n"
+         "  -V, --version     show the version and exit\n"
          "  --                end of options: what follows are lines, even \"-1\"\n"
-         "  VADADERIVO_NOW=YYYY-MM-DDTHH:MM:SS fixes the current date and time.\n";
+         "\n"
+         "  VADADERIVO_NOW=YYYY-MM-DDTHH:MM:SS fixes the current date and time.\n"
+         "\n"
+         "Exit status: 0 when every line was read (whatever the lines gave);\n"
+         "2 on bad usage, an unusable --dir, or a --plot that has no picture to\n"
+         "write (no graph command, a failing one) or cannot write its file.\n";
+}
+
+std::string VersionText(const std::string& programName) {
+  return programName + " " VR_VERSION "\n";
 }
 
 }  // namespace vr::cli

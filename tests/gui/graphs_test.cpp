@@ -283,6 +283,67 @@ class GraphsTest : public QObject {
     }
   }
 
+  // The picture leaves the window as shown: saved as PNG at the ratio
+  // asked for, as SVG with the same curve, and copied by Ctrl+C on the
+  // picture. A save that cannot be made leaves nothing behind.
+  void picturesLeaveTheWindow() {
+    Graph2DDialog* g = graphs_->Graph2D();
+    Type("graph2d(x;-1;1)");
+    QVERIFY(QTest::qWaitForWindowExposed(g));
+    const QSize size = g->Area()->PictureSize();
+    QTemporaryDir dir;
+    QString error;
+    const auto plain = [](QImage image) {
+      image = image.convertToFormat(QImage::Format_RGB32);
+      image.setDevicePixelRatio(1);
+      return image;
+    };
+    for (const qreal ratio : {1.0, 2.0}) {
+      const QString file = dir.filePath(QStringLiteral("g%1.png").arg(ratio));
+      QVERIFY(g->SavePicture(file, ratio, &error));
+      const QImage saved(file);
+      QCOMPARE(saved.size(), size * ratio);
+      QCOMPARE(plain(saved), plain(g->RenderedAt(ratio)));
+      // y = x runs from the lower left corner to the upper right one.
+      const auto greenIn = [&](QRect r) {
+        const QImage part = saved.copy(QRect(r.topLeft() * ratio, r.size() * ratio));
+        return !Drawn(part, &Greenish).empty();
+      };
+      QVERIFY(greenIn(QRect(size.width() - 6, 0, 6, 6)));
+      QVERIFY(greenIn(QRect(0, size.height() - 4, 4, 4)));
+      QVERIFY(!greenIn(QRect(size.width() - 6, size.height() - 6, 6, 6)));
+    }
+    const QString svgFile = dir.filePath(QStringLiteral("g.SVG"));
+    QVERIFY(g->SavePicture(svgFile, 1.0, &error));
+    QFile svg(svgFile);
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    const QByteArray text = svg.readAll();
+    QVERIFY(text.startsWith("<?xml"));
+    QVERIFY(text.contains(QStringLiteral("width=\"%1\" height=\"%2\"")
+                              .arg(size.width()).arg(size.height()).toUtf8()));
+    QCOMPARE(text.count("<polyline"), 1);
+    QCOMPARE(text.count("<line"), 2);
+
+    const QString nowhere = dir.filePath(QStringLiteral("missing/g.png"));
+    QVERIFY(!g->SavePicture(nowhere, 1.0, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(QDir(dir.path()).entryList({QStringLiteral("*.png")}, QDir::Files).size() == 2);
+
+    QGuiApplication::clipboard()->clear();
+    g->Area()->setFocus();
+    QTest::keyClick(g->Area(), Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = QGuiApplication::clipboard()->image();
+    QCOMPARE(copied.size(), size * g->Area()->devicePixelRatioF());
+    QCOMPARE(plain(copied), plain(g->RenderedAt(g->Area()->devicePixelRatioF())));
+    // In an edit Ctrl+C is the edit's own.
+    QGuiApplication::clipboard()->clear();
+    g->FunctionEdit()->selectAll();
+    g->FunctionEdit()->setFocus();
+    QTest::keyClick(g->FunctionEdit(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("X"));
+    QVERIFY(QGuiApplication::clipboard()->image().isNull());
+  }
+
   // A shown window keeps its place in the options for the next command; a
   // saved place is taken only when it is whole.
   void placeInTheOptions() {

@@ -42,12 +42,16 @@ bool SurfaceRaster::IsSet(int column, int rowFromTop) const {
 }
 
 void SurfaceRaster::ResetHorizons() {
+  runOpen_ = false;
   std::fill(upper_.begin(), upper_.end(), 0);
   std::fill(lower_.begin(), lower_.end(), static_cast<std::int64_t>(height_) + 1);
 }
 
 void SurfaceRaster::HorizonPlot(int column, std::int64_t row) {
-  if (column <= 0 || column >= width_) return;
+  if (column <= 0 || column >= width_) {
+    runOpen_ = false;
+    return;
+  }
   row = std::clamp<std::int64_t>(row, -kRowMargin, height_ + kRowMargin);
   const auto c = static_cast<std::size_t>(column);
   if (row > upper_[c]) {
@@ -55,12 +59,28 @@ void SurfaceRaster::HorizonPlot(int column, std::int64_t row) {
   } else if (row < lower_[c]) {
     lower_[c] = row;
   } else {
+    runOpen_ = false;
     return;
   }
   const std::int64_t fromTop = height_ - row - 1;
   if (fromTop >= 0 && fromTop < height_) {
     pixels_[static_cast<std::size_t>(fromTop) * width_ + c] = 1;
+    if (runs_ != nullptr) Trace({column, static_cast<int>(fromTop)});
+  } else {
+    runOpen_ = false;
   }
+}
+
+void SurfaceRaster::Trace(PixelPoint p) {
+  if (runOpen_ && !runs_->empty()) {
+    const PixelPoint last = runs_->back().back();
+    if (std::abs(p.x - last.x) <= 1 && std::abs(p.y - last.y) <= 1) {
+      if (p != last) runs_->back().push_back(p);
+      return;
+    }
+  }
+  runs_->push_back({p});
+  runOpen_ = true;
 }
 
 PixelPoint SurfaceRaster::DrawSegment(PixelPoint q, PixelPoint p, bool columnsOnTie) {

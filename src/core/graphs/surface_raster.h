@@ -38,15 +38,27 @@ class SurfaceRaster {
   // a tie). Gives the point the next segment starts from.
   PixelPoint DrawSegment(PixelPoint q, PixelPoint p, bool columnsOnTie);
 
+  // From now on also records the drawn pixels (rows from the top) in the
+  // order they are drawn, as runs of neighbouring pixels: a hidden point or
+  // a jump ends a run. Vector pictures draw the runs as lines; nullptr stops
+  // the recording.
+  void TraceInto(std::vector<std::vector<PixelPoint>>* runs) {
+    runs_ = runs;
+    runOpen_ = false;
+  }
+
  private:
   void ColumnWalk(PixelPoint q, int ddx, int ddy);
   void RowWalk(PixelPoint q, int ddx, int ddy);
+  void Trace(PixelPoint p);
 
   int width_ = 0;
   int height_ = 0;
   std::vector<std::uint8_t> pixels_;
   std::vector<std::int64_t> upper_;
   std::vector<std::int64_t> lower_;
+  std::vector<std::vector<PixelPoint>>* runs_ = nullptr;
+  bool runOpen_ = false;
 };
 
 }  // namespace vr

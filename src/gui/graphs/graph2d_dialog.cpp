@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include "graphs/svg_picture.h"
 #include "gui/graphs/graph_colors.h"
 
 namespace vr {
@@ -51,14 +52,24 @@ void Graph2DDialog::ApplyInputs() {
   if (model_.ApplyInputs(Engine(), typed)) Redraw();
 }
 
+void Graph2DDialog::EnsureSamples(int width) {
+  if (!samples_ || static_cast<int>(samples_->y.size()) != width + 1) {
+    samples_ = ComputeGraph2DSamples(Engine(), model_.FunctionText(), model_.StartX(),
+                                     model_.EndX(), width);
+  }
+}
+
+std::string Graph2DDialog::PictureSvg() {
+  const QSize size = Area()->PictureSize();
+  EnsureSamples(size.width());
+  return Graph2DSvg(*samples_, model_.StartX(), model_.EndX(), size.width(), size.height());
+}
+
 void Graph2DDialog::RenderPicture(QImage& picture) {
   const QSize size = Area()->PictureSize();
   const int w = size.width();
   const int h = size.height();
-  if (!samples_ || static_cast<int>(samples_->y.size()) != w + 1) {
-    samples_ =
-        ComputeGraph2DSamples(Engine(), model_.FunctionText(), model_.StartX(), model_.EndX(), w);
-  }
+  EnsureSamples(w);
   const Graph2DPlot plot = LayOutGraph2D(*samples_, model_.StartX(), model_.EndX(), w, h);
 
   QPainter painter(&picture);

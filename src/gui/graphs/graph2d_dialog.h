@@ -20,6 +20,7 @@ class Graph2DDialog : public GraphWindow {
 
   int SetFromCommand(std::string_view argument);
   void ApplyInputs() override;
+  std::string PictureSvg() override;
 
   const Graph2DModel& Model() const { return model_; }
   // The samples of the present picture, if it has been made.
@@ -34,6 +35,8 @@ class Graph2DDialog : public GraphWindow {
   void Retranslate() override;
 
  private:
+  void EnsureSamples(int width);
+
   Graph2DModel model_;
   std::optional<Graph2DSamples> samples_;
   QLabel* functionLabel_;

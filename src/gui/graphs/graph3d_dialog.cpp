@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "graphs/surface_picture.h"
+#include "graphs/svg_picture.h"
 #include "gui/graphs/graph_colors.h"
 #include "gui/graphs/vector_state.h"
 
@@ -75,6 +76,18 @@ void Graph3DDialog::ApplyInputs() {
   model_.ApplyInputs(Engine(),
                      {typed[0], typed[1], typed[2], typed[3], typed[4], typed[5], typed[6]});
   Redraw();
+}
+
+std::string Graph3DDialog::PictureSvg() {
+  const QSize size = Area()->PictureSize();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  LeaveWideVectorState();
+  // The shift is the one the window drew with; a window not drawn yet
+  // takes the one its first picture would.
+  std::int32_t shift = 0;
+  std::string svg = RenderSurfaceSvg(Engine(), model_.Inputs(), size.width(), size.height(), shift);
+  QApplication::restoreOverrideCursor();
+  return svg;
 }
 
 void Graph3DDialog::RenderPicture(QImage& picture) {

@@ -19,6 +19,7 @@ class Graph3DDialog : public GraphWindow {
 
   int SetFromCommand(std::string_view argument);
   void ApplyInputs() override;
+  std::string PictureSvg() override;
 
   const SurfaceModel& Model() const { return model_; }
   QLineEdit* FunctionEdit() const { return edits_[0]; }

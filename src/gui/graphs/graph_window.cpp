@@ -1,10 +1,19 @@
 #include "gui/graphs/graph_window.h"
 
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageWriter>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
+#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
@@ -63,7 +72,86 @@ DrawingArea* GraphWindow::AddDrawingArea(int x, int y, int w, int h) {
   area_ = new DrawingArea([this]() -> const QImage& { return Picture(); }, this);
   area_->setObjectName(QStringLiteral("drawingArea"));
   area_->setGeometry(FromDialogUnits(x, y, w, h));
+  AddPictureActions();
   return area_;
+}
+
+void GraphWindow::AddPictureActions() {
+  // Clicking the picture gives it the focus, so that Ctrl+C copies the
+  // picture there and the text in an edit.
+  area_->setFocusPolicy(Qt::ClickFocus);
+  area_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  copyAction_ = new QAction(area_);
+  copyAction_->setShortcut(QKeySequence::Copy);
+  copyAction_->setShortcutContext(Qt::WidgetShortcut);
+  connect(copyAction_, &QAction::triggered, this, &GraphWindow::CopyPicture);
+  saveAction_ = new QAction(area_);
+  saveAction_->setShortcut(QKeySequence::Save);
+  // Saving has no other meaning in the window: it works wherever the focus is.
+  saveAction_->setShortcutContext(Qt::WindowShortcut);
+  connect(saveAction_, &QAction::triggered, this, &GraphWindow::SavePictureAs);
+  area_->addAction(copyAction_);
+  area_->addAction(saveAction_);
+  RetranslateActions();
+}
+
+void GraphWindow::RetranslateActions() {
+  if (copyAction_ == nullptr) return;
+  copyAction_->setText(tr("Copy picture"));
+  saveAction_->setText(tr("Save picture as..."));
+}
+
+void GraphWindow::CopyPicture() {
+  const QImage picture = RenderedAt(area_ != nullptr ? area_->devicePixelRatioF() : 1.0);
+  if (!picture.isNull()) QGuiApplication::clipboard()->setImage(picture);
+}
+
+void GraphWindow::SavePictureAs() {
+  const QString png = tr("PNG image (*.png)");
+  const QString svg = tr("SVG image (*.svg)");
+  QString filter = png;
+  QString file = QFileDialog::getSaveFileName(this, tr("Save picture"), QString(),
+                                              png + QStringLiteral(";;") + svg, &filter);
+  if (file.isEmpty()) return;
+  // A name typed without its ending gets that of the chosen type.
+  const QString suffix = filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+  if (QFileInfo(file).suffix().isEmpty()) file += suffix;
+  QString error;
+  if (!SavePicture(file, area_ != nullptr ? area_->devicePixelRatioF() : 1.0, &error)) {
+    QMessageBox::warning(this, tr("Save picture"),
+                         tr("The picture could not be saved to %1:\n%2").arg(file, error));
+  }
+}
+
+bool GraphWindow::SavePicture(const QString& file, qreal ratio, QString* error) {
+  const bool vector =
+      QFileInfo(file).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
+  QByteArray bytes;
+  if (vector) {
+    bytes = QByteArray::fromStdString(PictureSvg());
+  } else {
+    const QImage picture = RenderedAt(ratio);
+    if (picture.isNull()) {
+      if (error != nullptr) *error = tr("There is no picture to save.");
+      return false;
+    }
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(picture)) {
+      if (error != nullptr) *error = writer.errorString();
+      return false;
+    }
+  }
+  // QSaveFile writes a temporary file in the same folder and renames it
+  // over the old file only when everything was written.
+  QSaveFile out(file);
+  if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+    if (error != nullptr) *error = out.errorString();
+    out.cancelWriting();
+    return false;
+  }
+  return true;
 }
 
 QLabel* GraphWindow::AddLabel(int x, int y, int w, int h) {
@@ -237,7 +325,10 @@ void GraphWindow::moveEvent(QMoveEvent* event) {
 }
 
 void GraphWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) Retranslate();
+  if (event->type() == QEvent::LanguageChange) {
+    Retranslate();
+    RetranslateActions();
+  }
   QDialog::changeEvent(event);
 }
 

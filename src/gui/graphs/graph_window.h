@@ -6,10 +6,12 @@
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <string>
 
 #include "graphs/control_anchors.h"
 #include "settings/options_record.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 
@@ -59,6 +61,20 @@ class GraphWindow : public QDialog {
   QImage RenderedAt(qreal ratio);
   DrawingArea* Area() const { return area_; }
 
+  // The picture as shown, at the screen's pixel ratio, onto the clipboard.
+  void CopyPicture();
+  // Asks for a file (PNG or SVG) and saves the picture there; a failure is
+  // said in a message box.
+  void SavePictureAs();
+  // Saves the picture to `file`: SVG when its name ends in ".svg", else
+  // PNG at `ratio` device pixels to a pixel. The file is written whole
+  // through a temporary file beside it, or left as it was; false with the
+  // reason in `error` on failure.
+  bool SavePicture(const QString& file, qreal ratio, QString* error);
+  // The picture as SVG: the same geometry as at one device pixel to a
+  // pixel, in vector lines and text.
+  virtual std::string PictureSvg() = 0;
+
  protected:
   // Draws the graph on a white picture of the drawing area's size.
   virtual void RenderPicture(QImage& picture) = 0;
@@ -101,6 +117,8 @@ class GraphWindow : public QDialog {
   QSize FittingMinimum() const;
   void RecordGeometry();
   void GiveFocusToMainWindow();
+  void AddPictureActions();
+  void RetranslateActions();
 
   ExpressionEngine& engine_;
   GraphGeometry OptionsRecord::*geometry_;
@@ -114,6 +132,8 @@ class GraphWindow : public QDialog {
   // same size fills it again instead of allocating several megabytes,
   // which costs more than drawing the graph.
   QImage spare_;
+  QAction* copyAction_ = nullptr;
+  QAction* saveAction_ = nullptr;
 };
 
 }  // namespace vr

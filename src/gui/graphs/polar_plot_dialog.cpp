@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include "graphs/svg_picture.h"
 #include "gui/graphs/graph_colors.h"
 #include "gui/graphs/vector_state.h"
 
@@ -44,14 +45,23 @@ void PolarPlotDialog::ApplyInputs() {
   }
 }
 
+void PolarPlotDialog::EnsureSamples() {
+  if (samples_) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  LeaveWideVectorState();
+  samples_ = ComputePolarSamples(Engine(), model_.FunctionText(), model_.MaxAngle());
+  QApplication::restoreOverrideCursor();
+}
+
+std::string PolarPlotDialog::PictureSvg() {
+  const QSize size = Area()->PictureSize();
+  EnsureSamples();
+  return PolarSvg(*samples_, size.width(), size.height());
+}
+
 void PolarPlotDialog::RenderPicture(QImage& picture) {
   const QSize size = Area()->PictureSize();
-  if (!samples_) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    LeaveWideVectorState();
-    samples_ = ComputePolarSamples(Engine(), model_.FunctionText(), model_.MaxAngle());
-    QApplication::restoreOverrideCursor();
-  }
+  EnsureSamples();
   QPainter painter(&picture);
   if (IsFine(picture)) {
     // Finer than a pixel: the same curve and axes, unrounded and smooth.

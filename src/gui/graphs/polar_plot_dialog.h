@@ -20,6 +20,7 @@ class PolarPlotDialog : public GraphWindow {
 
   int SetFromCommand(std::string_view argument);
   void ApplyInputs() override;
+  std::string PictureSvg() override;
 
   const PolarModel& Model() const { return model_; }
   const std::optional<PolarSamples>& Samples() const { return samples_; }
@@ -32,6 +33,8 @@ class PolarPlotDialog : public GraphWindow {
   void Retranslate() override;
 
  private:
+  void EnsureSamples();
+
   PolarModel model_;
   std::optional<PolarSamples> samples_;
   QLabel* functionLabel_;
