@@ -72,9 +72,9 @@ if(TARGET vadaderivo)
     </screenshot>
   </screenshots>")
   endif()
-  configure_file(${PROJECT_SOURCE_DIR}/resources/vadaderivo.metainfo.xml.in
-                 ${PROJECT_BINARY_DIR}/metainfo/vadaderivo.metainfo.xml @ONLY)
-  install(FILES ${PROJECT_BINARY_DIR}/metainfo/vadaderivo.metainfo.xml
+  configure_file(${PROJECT_SOURCE_DIR}/resources/org.vadaderivo.vadaderivo.metainfo.xml.in
+                 ${PROJECT_BINARY_DIR}/metainfo/org.vadaderivo.vadaderivo.metainfo.xml @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/metainfo/org.vadaderivo.vadaderivo.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
 
