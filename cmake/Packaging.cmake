@@ -96,10 +96,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 if(VR_HOMEPAGE)
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VR_HOMEPAGE}")
 endif()
-# The extended description: each line of it starts with a blank in the
-# control file, which CPack adds.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-The main window is an editor of expression lines: type a line, press
+# The extended description, below the summary line that CPack puts first.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "The main window is an editor of expression lines: type a line, press
 Enter, and the result appears bold and highlighted below it. It works on
 real numbers, integers, complex numbers, common fractions, times, dates
 and strings, has built-in functions for trigonometry, logarithms, root
