@@ -2,6 +2,7 @@
 # Installs the Debian packages the build, the tests and the benchmarks need.
 # Does nothing when every package is already there; runs apt-get update only
 # when something must actually be installed.
+#   --package  also the tools that make and check the .deb (scripts/package.sh)
 set -euo pipefail
 
 PACKAGES=(
@@ -13,6 +14,12 @@ PACKAGES=(
   libedit-dev
   xvfb x11-apps
 )
+if [ "${1:-}" = "--package" ]; then
+  # dpkg-shlibdeps (dpkg-dev) reads the package's dependencies off the
+  # binaries; the others check the desktop entry, the AppStream data and the
+  # package as a whole.
+  PACKAGES+=(dpkg-dev desktop-file-utils appstream lintian)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,14 +1,32 @@
 #include <QApplication>
 #include <QStringList>
 
+#include <filesystem>
+#include <iostream>
+
 #include "gui/window/calculator_dialog.h"
 #include "gui/window/command_line.h"
 #include "gui/window/window_options.h"
+#include "settings/program_folder.h"
+#include "usage.h"
 
 int main(int argc, char** argv) {
+  // Answered before Qt starts, so that they work without a display.
+  switch (vr::app::FindInfoRequest(argc, argv)) {
+    case vr::app::InfoRequest::Help:
+      std::cout << vr::app::HelpText(std::filesystem::path(argv[0]).filename().string(),
+                                     vr::ExecutablePath());
+      return 0;
+    case vr::app::InfoRequest::Version:
+      std::cout << vr::app::VersionText();
+      return 0;
+    case vr::app::InfoRequest::None:
+      break;
+  }
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("VadadeRivo"));
-  QApplication::setApplicationVersion(QStringLiteral("3.90"));
+  QApplication::setApplicationVersion(QStringLiteral(VR_VERSION));
   // Lets Wayland compositors and docks match the window to its desktop
   // entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("vadaderivo"));

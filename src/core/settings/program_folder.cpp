@@ -1,5 +1,7 @@
 #include "settings/program_folder.h"
 
+#include "settings/sample_scripts.h"
+
 #include <cstdlib>
 #include <system_error>
 
@@ -58,21 +60,34 @@ std::filesystem::path UserConfigFolder(const char* xdgConfigHome, const char* ho
   return base / ".config" / kApplicationFolderName;
 }
 
-std::filesystem::path ProgramFolder(const std::filesystem::path& executable) {
-  const std::filesystem::path own = ExecutableFolder(executable);
-  if (IsWritableFolder(own)) return own;
-  const std::filesystem::path config =
-      UserConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-  std::error_code ec;
-  std::filesystem::create_directories(config, ec);
-  return config;
-}
-
-std::filesystem::path ProgramFolder() { return ProgramFolder(ExecutablePath()); }
-
 std::filesystem::path SharedDataFolder(const std::filesystem::path& executable) {
   return ExecutableFolder(executable).parent_path() / "share" / kApplicationFolderName;
 }
+
+bool IsInstalled(const std::filesystem::path& executable) {
+  std::error_code ec;
+  return std::filesystem::is_directory(SharedDataFolder(executable), ec);
+}
+
+std::filesystem::path ProgramFolderPath(const std::filesystem::path& executable) {
+  const std::filesystem::path own = ExecutableFolder(executable);
+  if (!IsInstalled(executable) && IsWritableFolder(own)) return own;
+  return UserConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+}
+
+std::filesystem::path ProgramFolder(const std::filesystem::path& executable) {
+  const std::filesystem::path folder = ProgramFolderPath(executable);
+  std::error_code ec;
+  if (folder != ExecutableFolder(executable) && !std::filesystem::exists(folder, ec)) {
+    std::filesystem::create_directories(folder, ec);
+    // Only a folder made just now gets the samples: a script the user
+    // deleted stays deleted.
+    if (!ec) CopySampleScripts(SharedDataFolder(executable), folder);
+  }
+  return folder;
+}
+
+std::filesystem::path ProgramFolder() { return ProgramFolder(ExecutablePath()); }
 
 std::filesystem::path FindDataFile(const std::filesystem::path& programFolder,
                                    const std::filesystem::path& executable,

@@ -70,5 +70,36 @@ TEST(ProgramFolder, DataFilesFallBackToTheSharedFolder) {
   EXPECT_EQ(FindDataFile(own, exe, "folder.usc"), own / "folder.usc");
 }
 
+TEST(ProgramFolder, AnInstalledProgramKeepsTheUsersFilesInTheConfigFolder) {
+  TempFolder prefix;
+  const std::filesystem::path exe = prefix / "bin" / "vadaderivo";
+  const std::filesystem::path share = prefix / "share" / "vadaderivo";
+  std::filesystem::create_directories(prefix / "bin");
+  std::filesystem::create_directories(share / "nested.usc");
+  WriteBytes(share / "finance.usc", "shipped");
+  WriteBytes(share / "STARTUP.USC", "not a library");
+  WriteBytes(share / "units.dat", "table");
+
+  const char* old = std::getenv("XDG_CONFIG_HOME");
+  const std::string saved = old ? old : "";
+  setenv("XDG_CONFIG_HOME", (prefix / "config").c_str(), 1);
+  const std::filesystem::path config = prefix / "config" / "vadaderivo";
+
+  // The bin folder is writable, but an installed program stays out of it.
+  EXPECT_EQ(ProgramFolderPath(exe), config);
+  EXPECT_FALSE(std::filesystem::exists(config));  // the path alone creates nothing
+  EXPECT_EQ(ProgramFolder(exe), config);
+  EXPECT_EQ(testing::ReadBytes(config / "finance.usc"), "shipped");
+  EXPECT_FALSE(std::filesystem::exists(config / "STARTUP.USC"));
+  EXPECT_FALSE(std::filesystem::exists(config / "nested.usc"));
+  EXPECT_FALSE(std::filesystem::exists(config / "units.dat"));  // found in place instead
+
+  // A sample the user deleted does not come back at the next start.
+  std::filesystem::remove(config / "finance.usc");
+  EXPECT_EQ(ProgramFolder(exe), config);
+  EXPECT_FALSE(std::filesystem::exists(config / "finance.usc"));
+  old ? setenv("XDG_CONFIG_HOME", saved.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
+}
+
 }  // namespace
 }  // namespace vr
