@@ -55,7 +55,7 @@ for bad in 0x10 10x 10x99999 axb; do
   [[ $? == 2 && ! -e "$dir/h.svg" ]] || fail "--size $bad"
 done
 
-"$cli" --version >"$dir/out" && grep -qE '^vadaderivo-cli [0-9]+\.[0-9]+\.[0-9]+$' "$dir/out" ||
+"$cli" --version >"$dir/out" && grep -qE '^vadaderivo-cli [0-9]+(\.[0-9]+)+$' "$dir/out" ||
   fail "--version"
 "$cli" --help >"$dir/out" && grep -q -- '--plot FILE.svg' "$dir/out" && grep -q 'Exit status' "$dir/out" ||
   fail "--help"
