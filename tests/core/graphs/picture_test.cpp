@@ -91,35 +91,20 @@ class Golden : public ::testing::TestWithParam<fs::path> {};
 
 TEST_P(Golden, PictureIsAsBefore) {
   std::ifstream file(GetParam(), std::ios::binary);
-  std::string header;
-  std::getline(file, header);
-  std::istringstream fields(header);
-  std::string command, word, shift;
-  int width = 0, height = 0;
-  char by = 0;
-  fields >> command >> width >> by >> height >> word >> shift;
+  const test::GoldenHeader h = test::ReadGoldenHeader(file);
   std::stringstream golden;
   golden << file.rdbuf();
-  const std::string picture = Draw(command, width, height, shift);
+  const std::string picture = Draw(h.command, h.width, h.height, h.shift);
   if (std::getenv("VR_UPDATE_GOLDEN") != nullptr) {
-    std::ofstream(GetParam(), std::ios::binary) << header << '\n' << picture;
+    std::ofstream(GetParam(), std::ios::binary) << h.line << '\n' << picture;
   } else {
     EXPECT_EQ(picture, golden.str()) << GetParam();
   }
 }
 
-std::vector<fs::path> GoldenFiles() {
-  std::vector<fs::path> files;
-  for (const auto& entry : fs::directory_iterator(fs::path(VR_SOURCE_ROOT) / "tests/core/graphs/golden")) files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
-  return files;
-}
-
-INSTANTIATE_TEST_SUITE_P(Pictures, Golden, ::testing::ValuesIn(GoldenFiles()),
+INSTANTIATE_TEST_SUITE_P(Pictures, Golden, ::testing::ValuesIn(test::GoldenFiles()),
                          [](const ::testing::TestParamInfo<fs::path>& info) {
-                           std::string name = info.param.stem().string();
-                           std::replace(name.begin(), name.end(), '-', '_');
-                           return name;
+                           return test::GoldenTestName(info.param);
                          });
 
 }  // namespace

@@ -46,12 +46,11 @@ struct GoldenPicture {
 GoldenPicture ReadGolden(const fs::path& path) {
   GoldenPicture g;
   std::ifstream file(path, std::ios::binary);
-  std::string header;
-  std::getline(file, header);
-  std::istringstream fields(header);
-  std::string word;
-  char by = 0;
-  fields >> g.command >> g.width >> by >> g.height >> word >> g.shift;
+  const test::GoldenHeader h = test::ReadGoldenHeader(file);
+  g.command = h.command;
+  g.width = h.width;
+  g.height = h.height;
+  g.shift = h.shift;
   std::getline(file, g.info);
   for (std::string row; std::getline(file, row);) g.rows.push_back(row);
   return g;
@@ -193,20 +192,9 @@ TEST_P(SvgGolden, DrawsWhatTheRasterDraws) {
   EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
 }
 
-std::vector<fs::path> GoldenFiles() {
-  std::vector<fs::path> files;
-  for (const auto& entry :
-       fs::directory_iterator(fs::path(VR_SOURCE_ROOT) / "tests/core/graphs/golden"))
-    files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
-  return files;
-}
-
-INSTANTIATE_TEST_SUITE_P(Pictures, SvgGolden, ::testing::ValuesIn(GoldenFiles()),
+INSTANTIATE_TEST_SUITE_P(Pictures, SvgGolden, ::testing::ValuesIn(test::GoldenFiles()),
                          [](const ::testing::TestParamInfo<fs::path>& info) {
-                           std::string name = info.param.stem().string();
-                           std::replace(name.begin(), name.end(), '-', '_');
-                           return name;
+                           return test::GoldenTestName(info.param);
                          });
 
 }  // namespace
