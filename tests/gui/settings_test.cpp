@@ -336,9 +336,15 @@ class SettingsTest : public QObject {
       Control<ColourPicker>(sheet, "backColor")->SetColour(0x0000FFFF);
       sheet.Buttons()->button(QDialogButtonBox::Ok)->click();
     });
+    dialog.move(40, 50);
     OpenPreferences(dialog);
     QCOMPARE(Options().backColor, 0x0000FFFFu);
-    QVERIFY(ReadFile(folder.FilePath("options.xml")).contains("<BackColor>65535</BackColor>"));
+    const QByteArray saved = ReadFile(folder.FilePath("options.xml"));
+    QVERIFY(saved.contains("<BackColor>65535</BackColor>"));
+    QVERIFY(saved.contains(QStringLiteral("<Geometry Top=\"50\" Left=\"40\" Width=\"%1\" Height=\"%2\"/>")
+                               .arg(dialog.width())
+                               .arg(dialog.height())
+                               .toUtf8()));
 
     WhenSheetOpens(dialog, [](PreferencesSheet& sheet) {
       QVERIFY(sheet.Buttons()->button(QDialogButtonBox::Apply) == nullptr);

@@ -25,6 +25,7 @@ class LineFlow;
 class LineRunner;
 class SessionKeeper;
 class TrayPresence;
+class WindowPlacement;
 
 // The program's one main window: the expression window with the keypad
 // around it. It owns the calculator session, brings it up at start-up and
@@ -54,9 +55,9 @@ class CalculatorDialog : public QDialog {
   // Settings that take effect on the window when they change.
   void ApplyStayOnTop();
   void ApplyEditorAppearance();
-  // Registers the stored hot key; with reportFailure a key that cannot be
-  // had is reported as "Not registered". True when registered.
-  bool RegisterHotKey(bool reportFailure);
+  // Registers the stored hot key. True when registered; a failure is told
+  // only at start-up.
+  bool RegisterHotKey();
   void UnregisterHotKey();
   void ShowHelp();
   void ShowAbout();
@@ -176,7 +177,6 @@ class CalculatorDialog : public QDialog {
   // Control+Shift with a letter: the function shortcuts. True when consumed.
   bool HandleFunctionShortcut(int key);
   void AfterOptionsLoaded();
-  void PlaceWindow();
   void RecordWindowRect();
   void ShowAtStart();
   void BringBack();
@@ -208,6 +208,7 @@ class CalculatorDialog : public QDialog {
   LineRunner* runner_ = nullptr;
   std::vector<QPointer<QAction>> disabledWhileBusy_;
   SessionKeeper* keeper_ = nullptr;
+  WindowPlacement* placement_ = nullptr;
   TrayPresence* tray_ = nullptr;
   GlobalHotKey* hotKey_ = nullptr;
   std::vector<QPointer<QWidget>> hiddenWithMe_;
