@@ -8,9 +8,11 @@
 #include "gui/window/command_line.h"
 #include "gui/window/functions_dialog.h"
 #include "gui/window/keypad.h"
+#include "gui/window/keypad_modes.h"
 #include "gui/window/line_runner.h"
 #include "gui/window/menu_commands.h"
 #include "gui/window/ui_language.h"
+#include "gui/window/unit_conversion_mode.h"
 #include "file_size_limit.h"
 #include "gui_test_support.h"
 #include "operations/builtins/function_catalogue.h"
@@ -260,10 +262,10 @@ class WindowTest : public QObject {
                         {"2+3", 3, 3, kKeyEquals, false, "2+3\n5\n", 6},
                         {"7+1", 0, 3, kKeyCls, false, "", 0}};
     for (const auto& [text, start, end, key, arc, expected, caret] : rows) {
-      if (arc) Dialog().ToggleArcMode();
+      if (arc) Dialog().Modes().ToggleArc();
       SetText(Editor(), text, start, end);
       Keys().Key(key)->click();
-      if (arc) Dialog().ToggleArcMode();
+      if (arc) Dialog().Modes().ToggleArc();
       QCOMPARE(Editor().toPlainText(), expected);
       QCOMPARE(Editor().textCursor().position(), caret);
       QVERIFY(!Editor().textCursor().hasSelection());
@@ -291,10 +293,10 @@ class WindowTest : public QObject {
                         {Qt::Key_O, Qt::ControlModifier, false, "", "QFileDialog"},
                         {Qt::Key_S, Qt::ControlModifier, false, "", "QFileDialog"}};
     for (const auto& [key, modifiers, arc, text, dialog] : rows) {
-      if (arc) Dialog().ToggleArcMode();
+      if (arc) Dialog().Modes().ToggleArc();
       SetText(Editor(), "");
       QCOMPARE(Press(key, modifiers), dialog);
-      if (arc) Dialog().ToggleArcMode();
+      if (arc) Dialog().Modes().ToggleArc();
       QCOMPARE(Editor().toPlainText(), text);
     }
     // Ctrl+O opens a script file, Ctrl+S saves the window's text as one.
@@ -322,9 +324,9 @@ class WindowTest : public QObject {
   void arcAndAngleModes() {
     RoundButton *arc = Keys().Key(kKeyArc), *rad = Keys().Key(kKeyRad);
     QTest::keyClick(&Editor(), Qt::Key_I, kCS);
-    QVERIFY(Dialog().ArcMode() && arc->TextColour() == QColor(200, 0, 0));
+    QVERIFY(Dialog().Modes().Arc() && arc->TextColour() == QColor(200, 0, 0));
     arc->click();
-    QVERIFY(!Dialog().ArcMode() && arc->TextColour() == kBlue);
+    QVERIFY(!Dialog().Modes().Arc() && arc->TextColour() == kBlue);
     QAction *degrees = Dialog().MenuAction(kCmdDegrees),
             *radians = Dialog().MenuAction(kCmdRadians);
     degrees->trigger();
@@ -470,9 +472,9 @@ class WindowTest : public QObject {
     from->setCurrentIndex(1);
     QTest::keyClick(&Editor(), Qt::Key_F3);  // nothing outside the mode
     QTest::keyClick(&Editor(), Qt::Key_F6, Qt::ShiftModifier);
-    QVERIFY(!Dialog().UnitMode() && from->currentIndex() == 1);
+    QVERIFY(!Dialog().Conversion().On() && from->currentIndex() == 1);
     Keys().Key(kKeyConv)->click();
-    QVERIFY(Dialog().UnitMode() && menuItem->isChecked());
+    QVERIFY(Dialog().Conversion().On() && menuItem->isChecked());
     for (int id : {kKeyRad, kKeyCls, kKeyFunctions, kKeyConv}) QVERIFY(Keys().Key(id)->isHidden());
     for (int id : {kKeySwap, kKeySI, kKey7}) QVERIFY(!Keys().Key(id)->isHidden());
     QCOMPARE(Items(types), (QStringList{"Length", "Temperature"}));
@@ -516,7 +518,7 @@ class WindowTest : public QObject {
                         {0, 1, 1, false, "2+3", "5"}};
     for (const auto& [type, a, b, swap, line, result] : rows) {
       types->setCurrentIndex(type);
-      Dialog().OnUnitTypeChanged();  // refills both lists from their first entries
+      Dialog().Conversion().OnUnitTypeChanged();  // refills both lists from their first entries
       QVERIFY(from->currentIndex() == 0 && to->currentIndex() == 0 && to->count() == from->count());
       from->setCurrentIndex(a);
       to->setCurrentIndex(b);
@@ -528,10 +530,10 @@ class WindowTest : public QObject {
     QCOMPARE(Items(to), (QStringList{"m", "km", "mile"}));
     types->setCurrentIndex(1);
     QTest::keyClick(&Editor(), Qt::Key_F6);
-    QVERIFY(!Dialog().UnitMode() && !menuItem->isChecked());
+    QVERIFY(!Dialog().Conversion().On() && !menuItem->isChecked());
     QVERIFY(!Keys().Key(kKeyRad)->isHidden() && Keys().Key(kKeySI)->isHidden());
     menuItem->trigger();  // on again from the first type
-    QVERIFY(Dialog().UnitMode() && types->currentIndex() == 0 && from->currentText() == "m");
+    QVERIFY(Dialog().Conversion().On() && types->currentIndex() == 0 && from->currentText() == "m");
   }
 
   void openingAFile() {

@@ -22,10 +22,12 @@
 #include "gui/window/about_box.h"
 #include "gui/window/expression_editor.h"
 #include "gui/window/keypad.h"
+#include "gui/window/keypad_modes.h"
 #include "gui/window/line_flow.h"
 #include "gui/window/line_runner.h"
 #include "gui/window/session_keeper.h"
 #include "gui/window/ui_language.h"
+#include "gui/window/unit_conversion_mode.h"
 #include "gui/window/window_options.h"
 #include "gui/window/window_placement.h"
 #include "session/calculator_session.h"
@@ -79,7 +81,7 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
   // Hidden until a graph command shows one; they keep their places in the
   // options while shown, so the save at exit records them.
   new GraphWindows(*session_, this);
-  flow_->SetLineRewriter([this](const QString& line) { return ConvertLineForUnits(line); });
+  flow_->SetLineRewriter([this](const QString& line) { return conversion_->ConvertLine(line); });
   runner_ = new LineRunner(this, menuBar_);
   flow_->SetRunner(runner_);
   connect(runner_, &LineRunner::busyChanged, this, &CalculatorDialog::SetCommandsBusy);
@@ -178,8 +180,8 @@ void CalculatorDialog::StartUp() {
 
   ApplyEditorAppearance();
   ApplyKeyColors();
-  SetAngleMode(Options().radian != 0);
-  ShowNumberBase();  // the key shows the base the options file brought
+  modes_->SetAngleMode(Options().radian != 0);
+  modes_->ShowNumberBase();
   if (!commandLine_.expression.isEmpty()) {
     editor_->SetWindowText(commandLine_.expression);
     EvaluateCurrentLine(true);
