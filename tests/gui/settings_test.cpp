@@ -7,6 +7,7 @@
 #include "gui/settings/loaded_functions_dialog.h"
 #include "gui/settings/preferences_sheet.h"
 #include "gui/settings/variables_dialog.h"
+#include "gui/window/line_flow.h"
 #include "gui/window/preferences_commit.h"
 #include "gui/window/ui_language.h"
 #include "gui_test_support.h"
@@ -300,7 +301,7 @@ class SettingsTest : public QObject {
         {[](R& o) { o.startMinimized = 1; }, [&] { return entryHas(exec + " -min"); }},
         {[](R& o) { o.autoStart = 0; }, [&] { return !QFile::exists(entry); }},
         {[](R& o) { o.format = 0; },
-         [&] { return dialog.CalculateLine("1/4") == "2.500000e-01"; }}};
+         [&] { return dialog.Flow().CalculateLine("1/4") == "2.500000e-01"; }}};
     int row = 0;
     for (const auto& [change, shown] : rows) {
       const OptionsRecord before = Options();

@@ -9,6 +9,7 @@
 #include "gui/window/functions_dialog.h"
 #include "gui/window/keypad.h"
 #include "gui/window/keypad_modes.h"
+#include "gui/window/line_flow.h"
 #include "gui/window/line_runner.h"
 #include "gui/window/menu_commands.h"
 #include "gui/window/ui_language.h"
@@ -179,7 +180,7 @@ class WindowTest : public QObject {
         {longLine, -1, false, {longLine, "Line is too long: at most 255 characters", ""}, 2}};
     for (const auto& [text, caret, wholeLine, lines, caretLine] : rows) {
       SetText(Editor(), text, caret);
-      if (wholeLine) Dialog().EvaluateCurrentLine(true);
+      if (wholeLine) Dialog().Flow().EvaluateCurrentLine(true);
       if (!wholeLine) QTest::keyClick(&Editor(), Qt::Key_Return);
       QCOMPARE(Editor().Lines(), lines);
       QCOMPARE(Editor().textCursor().blockNumber(), caretLine);
@@ -355,7 +356,7 @@ class WindowTest : public QObject {
       QCOMPARE(Options().numberBase, base);
       QCOMPARE(Keys().Key(kKeyBase)->text(), caption);
       QCOMPARE(Keys().Key(kKeyBase)->TextColour(), colour);
-      QCOMPARE(Dialog().CalculateLine(line), shown);
+      QCOMPARE(Dialog().Flow().CalculateLine(line), shown);
     }
     // A base the window does not know shows as decimal.
     const Row restarts[] = {{kCmdHexadecimal, 1, "Hex", kRed, "255s", "ff"},
@@ -368,7 +369,7 @@ class WindowTest : public QObject {
       });
       QCOMPARE(Keys().Key(kKeyBase)->text(), caption);
       QCOMPARE(Keys().Key(kKeyBase)->TextColour(), colour);
-      QCOMPARE(Dialog().CalculateLine(line), shown);
+      QCOMPARE(Dialog().Flow().CalculateLine(line), shown);
       QVERIFY(Dialog().MenuAction(kCmdDegrees)->isChecked() &&
               Dialog().MenuAction(kCmdEnglish)->isChecked());
     }

@@ -108,7 +108,7 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
   connect(hotKey_, &GlobalHotKey::activated, this, &CalculatorDialog::BringBack);
 
   connect(editor_, &ExpressionEditor::evaluateRequested, this,
-          [this] { EvaluateCurrentLine(false); });
+          [this] { flow_->EvaluateCurrentLine(false); });
 
   // A desktop session that ends while the program runs still gets its
   // options saved, without questions.
@@ -184,7 +184,7 @@ void CalculatorDialog::StartUp() {
   modes_->ShowNumberBase();
   if (!commandLine_.expression.isEmpty()) {
     editor_->SetWindowText(commandLine_.expression);
-    EvaluateCurrentLine(true);
+    flow_->EvaluateCurrentLine(true);
   }
   ShowAtStart();
   keeper_->Begin();
@@ -216,12 +216,6 @@ void CalculatorDialog::ShowAtStart() {
   show();
   editor_->setFocus();
 }
-
-void CalculatorDialog::EvaluateCurrentLine(bool moveToLineEnd) {
-  flow_->EvaluateCurrentLine(moveToLineEnd);
-}
-
-QString CalculatorDialog::CalculateLine(const QString& line) { return flow_->CalculateLine(line); }
 
 void CalculatorDialog::MinimizeToTray() {
   if (!TrayPresence::Available()) {

@@ -47,11 +47,6 @@ class CalculatorDialog : public QDialog {
   // window shown, or in the notification area for "-min".
   void StartUp();
 
-  // Enter and the "=" key: evaluate the caret's line, the result below it.
-  void EvaluateCurrentLine(bool moveToLineEnd);
-  // The text shown for one line (used when a script file is opened).
-  QString CalculateLine(const QString& line);
-
   void MinimizeToTray();
   void RestoreFromTray();
   // Settings that take effect on the window when they change.

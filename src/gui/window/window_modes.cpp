@@ -9,6 +9,7 @@
 #include "gui/controls/round_button.h"
 #include "gui/window/calculator_dialog.h"
 #include "gui/window/expression_editor.h"
+#include "gui/window/line_flow.h"
 #include "gui/window/functions_dialog.h"
 #include "gui/window/keypad.h"
 #include "gui/window/keypad_modes.h"
@@ -51,7 +52,7 @@ void CalculatorDialog::OnKey(int id) {
   }
   switch (id) {
     case kKeyEquals:
-      EvaluateCurrentLine(false);
+      flow_->EvaluateCurrentLine(false);
       break;
     case kKeyBack:
       DeleteBackwards(*editor_);
