@@ -52,7 +52,10 @@ inline void WriteOptionsFile(const ProgramFolder& folder,
 struct StartedWindow {
   explicit StartedWindow(const std::filesystem::path& folder, CommandLine commandLine = {})
       : dialog(std::make_unique<CalculatorDialog>(folder, std::move(commandLine))) {
-    dialog->SetNotifier([this](const QString& text) { messages << text; });
+    dialog->SetNotifier([this](const QString& text) {
+      messages << text;
+      toldOverTheWindow << dialog->isVisible();
+    });
     dialog->SetCloseConfirmation([this](const QString& text) {
       messages << text;
       return closeAnyway;
@@ -63,6 +66,8 @@ struct StartedWindow {
 
   std::unique_ptr<CalculatorDialog> dialog;
   QStringList messages;
+  // For each message, whether the window was already shown when it came.
+  QList<bool> toldOverTheWindow;
   bool closeAnyway = true;
 };
 

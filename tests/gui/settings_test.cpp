@@ -7,6 +7,7 @@
 #include "gui/settings/loaded_functions_dialog.h"
 #include "gui/settings/preferences_sheet.h"
 #include "gui/settings/variables_dialog.h"
+#include "gui/window/line_flow.h"
 #include "gui/window/preferences_commit.h"
 #include "gui/window/ui_language.h"
 #include "gui_test_support.h"
@@ -300,7 +301,7 @@ class SettingsTest : public QObject {
         {[](R& o) { o.startMinimized = 1; }, [&] { return entryHas(exec + " -min"); }},
         {[](R& o) { o.autoStart = 0; }, [&] { return !QFile::exists(entry); }},
         {[](R& o) { o.format = 0; },
-         [&] { return dialog.CalculateLine("1/4") == "2.500000e-01"; }}};
+         [&] { return dialog.Flow().CalculateLine("1/4") == "2.500000e-01"; }}};
     int row = 0;
     for (const auto& [change, shown] : rows) {
       const OptionsRecord before = Options();
@@ -336,9 +337,15 @@ class SettingsTest : public QObject {
       Control<ColourPicker>(sheet, "backColor")->SetColour(0x0000FFFF);
       sheet.Buttons()->button(QDialogButtonBox::Ok)->click();
     });
+    dialog.move(40, 50);
     OpenPreferences(dialog);
     QCOMPARE(Options().backColor, 0x0000FFFFu);
-    QVERIFY(ReadFile(folder.FilePath("options.xml")).contains("<BackColor>65535</BackColor>"));
+    const QByteArray saved = ReadFile(folder.FilePath("options.xml"));
+    QVERIFY(saved.contains("<BackColor>65535</BackColor>"));
+    QVERIFY(saved.contains(QStringLiteral("<Geometry Top=\"50\" Left=\"40\" Width=\"%1\" Height=\"%2\"/>")
+                               .arg(dialog.width())
+                               .arg(dialog.height())
+                               .toUtf8()));
 
     WhenSheetOpens(dialog, [](PreferencesSheet& sheet) {
       QVERIFY(sheet.Buttons()->button(QDialogButtonBox::Apply) == nullptr);

@@ -1,5 +1,6 @@
 #include "settings/saved_variable.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "settings/options_record.h"
@@ -17,6 +18,22 @@ std::string ExactDecimal(double x) {
   return buffer;
 }
 
+// A real, or one part of a complex, in the calculator's exponential pattern
+// but with every digit a double has, so that the value read back is the one
+// saved. The display settings play no part: a variable must not change
+// because it was saved while results were shown with fewer digits.
+std::string ExactExponential(double x) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.16e", x);
+  return buffer;
+}
+
+// The complex literal's shape, "re+iim" or "re-iim"; a negative zero keeps
+// its sign through the "-i".
+std::string ExactComplex(double re, double im) {
+  return ExactExponential(re) + (std::signbit(im) ? "-i" : "+i") + ExactExponential(std::fabs(im));
+}
+
 bool HasHexPrefix(std::string_view text) {
   if (!text.empty() && (text[0] == '+' || text[0] == '-')) text.remove_prefix(1);
   return text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
@@ -31,7 +48,7 @@ bool SaveVariable(const VariableEntry& entry, SavedVariable& saved) {
   switch (v.kind) {
     case ValueKind::Real:
       saved.varType = "0";
-      saved.value = FormatValue(v);
+      saved.value = ExactExponential(v.num.real);
       return true;
     case ValueKind::Integer:
       saved.varType = "1";
@@ -47,7 +64,7 @@ bool SaveVariable(const VariableEntry& entry, SavedVariable& saved) {
       return true;
     case ValueKind::Complex:
       saved.varType = "4";
-      saved.value = FormatValue(v);
+      saved.value = ExactComplex(v.num.complex.re, v.num.complex.im);
       return true;
     case ValueKind::String:
       saved.varType = "8";

@@ -33,7 +33,19 @@ TrayPresence::TrayPresence(QObject* parent)
 // deleted here.
 TrayPresence::~TrayPresence() { delete menu_; }
 
-bool TrayPresence::Available() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+namespace {
+
+std::optional<bool> availableForTests;
+
+}  // namespace
+
+bool TrayPresence::Available() {
+  return availableForTests.value_or(QSystemTrayIcon::isSystemTrayAvailable());
+}
+
+void TrayPresence::SetAvailableForTests(std::optional<bool> available) {
+  availableForTests = available;
+}
 
 void TrayPresence::Show() { icon_->show(); }
 

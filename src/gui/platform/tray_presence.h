@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -21,6 +22,9 @@ class TrayPresence : public QObject {
   // False where the desktop has no notification area; the window is then
   // minimised the ordinary way instead.
   static bool Available();
+  // Tests without a notification area stand one in (nullopt: ask the
+  // desktop again).
+  static void SetAvailableForTests(std::optional<bool> available);
 
   void Show();
   void Hide();

@@ -9,7 +9,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <iostream>
 #include <sstream>
@@ -23,11 +22,14 @@
 #include "gui/window/about_box.h"
 #include "gui/window/expression_editor.h"
 #include "gui/window/keypad.h"
+#include "gui/window/keypad_modes.h"
 #include "gui/window/line_flow.h"
 #include "gui/window/line_runner.h"
 #include "gui/window/session_keeper.h"
 #include "gui/window/ui_language.h"
+#include "gui/window/unit_conversion_mode.h"
 #include "gui/window/window_options.h"
+#include "gui/window/window_placement.h"
 #include "session/calculator_session.h"
 #include "settings/options_record.h"
 
@@ -79,7 +81,7 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
   // Hidden until a graph command shows one; they keep their places in the
   // options while shown, so the save at exit records them.
   new GraphWindows(*session_, this);
-  flow_->SetLineRewriter([this](const QString& line) { return ConvertLineForUnits(line); });
+  flow_->SetLineRewriter([this](const QString& line) { return conversion_->ConvertLine(line); });
   runner_ = new LineRunner(this, menuBar_);
   flow_->SetRunner(runner_);
   connect(runner_, &LineRunner::busyChanged, this, &CalculatorDialog::SetCommandsBusy);
@@ -96,6 +98,7 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
     return box.clickedButton() == readOnly;
   });
 
+  placement_ = new WindowPlacement(*this);
   tray_ = new TrayPresence(this);
   connect(tray_, &TrayPresence::restoreRequested, this, &CalculatorDialog::BringBack);
   connect(tray_, &TrayPresence::aboutRequested, this, &CalculatorDialog::ShowAbout);
@@ -105,7 +108,7 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
   connect(hotKey_, &GlobalHotKey::activated, this, &CalculatorDialog::BringBack);
 
   connect(editor_, &ExpressionEditor::evaluateRequested, this,
-          [this] { EvaluateCurrentLine(false); });
+          [this] { flow_->EvaluateCurrentLine(false); });
 
   // A desktop session that ends while the program runs still gets its
   // options saved, without questions.
@@ -177,11 +180,11 @@ void CalculatorDialog::StartUp() {
 
   ApplyEditorAppearance();
   ApplyKeyColors();
-  SetAngleMode(Options().radian != 0);
-  ShowNumberBase();  // the key shows the base the options file brought
+  modes_->SetAngleMode(Options().radian != 0);
+  modes_->ShowNumberBase();
   if (!commandLine_.expression.isEmpty()) {
     editor_->SetWindowText(commandLine_.expression);
-    EvaluateCurrentLine(true);
+    flow_->EvaluateCurrentLine(true);
   }
   ShowAtStart();
   keeper_->Begin();
@@ -191,40 +194,19 @@ void CalculatorDialog::AfterOptionsLoaded() {
   keeper_->RestoreText();
   ApplyUiLanguage(Options().english != 0);
   Retranslate();  // the language-change events arrive later; the texts are needed now
-  RegisterHotKey(true);
+  // The window is not shown yet: a box now would come up on its own, before
+  // it and without an owner on the screen.
+  if (!RegisterHotKey() && Options().hotKeyKey != 0)
+    keeper_->TellAfterStart(QStringLiteral("Not registered"));
 
   const QSize first = sizeHint();
   resize(first);
   setMinimumSize(first);
-  PlaceWindow();
+  placement_->Place(Options().mainWindow);
   ApplyStayOnTop();
 }
 
-void CalculatorDialog::PlaceWindow() {
-  const WindowRect& r = Options().mainWindow;
-  if (r.left == -1 && r.top == -1) return;
-  // A position saved on a screen that is gone would leave the window out of
-  // reach; it then opens where the desktop puts it.
-  const QRect target(r.left, r.top, r.width == -1 ? width() : r.width,
-                     r.height == -1 ? height() : r.height);
-  bool onScreen = false;
-  for (const QScreen* screen : QGuiApplication::screens())
-    onScreen = onScreen || screen->availableGeometry().intersects(target);
-  if (!onScreen) return;
-  move(r.left, r.top);
-  if (r.width != -1 && r.height != -1) resize(r.width, r.height);
-}
-
-void CalculatorDialog::RecordWindowRect() {
-  // Position of the frame, size of the inside: what move() and resize()
-  // take back at the next start.
-  const QRect normal = isMaximized() ? normalGeometry() : QRect(pos(), size());
-  WindowRect& r = Options().mainWindow;
-  r.left = normal.x();
-  r.top = normal.y();
-  r.width = normal.width();
-  r.height = normal.height();
-}
+void CalculatorDialog::RecordWindowRect() { Options().mainWindow = placement_->Current(); }
 
 void CalculatorDialog::ShowAtStart() {
   if (commandLine_.startMinimized) {
@@ -234,12 +216,6 @@ void CalculatorDialog::ShowAtStart() {
   show();
   editor_->setFocus();
 }
-
-void CalculatorDialog::EvaluateCurrentLine(bool moveToLineEnd) {
-  flow_->EvaluateCurrentLine(moveToLineEnd);
-}
-
-QString CalculatorDialog::CalculateLine(const QString& line) { return flow_->CalculateLine(line); }
 
 void CalculatorDialog::MinimizeToTray() {
   if (!TrayPresence::Available()) {
@@ -263,7 +239,7 @@ void CalculatorDialog::MinimizeToTray() {
 void CalculatorDialog::RestoreFromTray() {
   tray_->Hide();
   inTray_ = false;
-  showNormal();
+  placement_->ShowInPlace([this] { showNormal(); });
   for (const QPointer<QWidget>& w : hiddenWithMe_)
     if (w) w->show();
   hiddenWithMe_.clear();
@@ -284,7 +260,7 @@ void CalculatorDialog::ApplyStayOnTop() {
   // Changing a window flag hides a shown window; it is shown again in place.
   const bool wasVisible = isVisible();
   setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-  if (wasVisible) show();
+  if (wasVisible) placement_->ShowInPlace([this] { show(); });
 }
 
 void CalculatorDialog::ApplyEditorAppearance() {
@@ -294,15 +270,13 @@ void CalculatorDialog::ApplyEditorAppearance() {
                      ColorFromColorRef(o.textHighlight));
 }
 
-bool CalculatorDialog::RegisterHotKey(bool reportFailure) {
+bool CalculatorDialog::RegisterHotKey() {
   const OptionsRecord& o = Options();
   if (o.hotKeyKey == 0) {
     hotKey_->Unregister();
     return false;
   }
-  const bool ok = hotKey_->Register(o.hotKeyKey, o.hotKeyModifiers);
-  if (!ok && reportFailure) notify_(QStringLiteral("Not registered"));
-  return ok;
+  return hotKey_->Register(o.hotKeyKey, o.hotKeyModifiers);
 }
 
 void CalculatorDialog::UnregisterHotKey() { hotKey_->Unregister(); }
@@ -351,7 +325,7 @@ bool CalculatorDialog::ShutDown(bool mayAsk) {
            "Close without saving, or keep the window open and copy what you need?")
             .arg(saved.fileName, saved.reason);
     if (!confirmClose_(text)) {
-      RegisterHotKey(false);
+      RegisterHotKey();
       return false;
     }
   }

@@ -21,10 +21,13 @@ class CalculatorSession;
 class ExpressionEditor;
 class GlobalHotKey;
 class Keypad;
+class KeypadModes;
 class LineFlow;
 class LineRunner;
 class SessionKeeper;
 class TrayPresence;
+class UnitConversionMode;
+class WindowPlacement;
 
 // The program's one main window: the expression window with the keypad
 // around it. It owns the calculator session, brings it up at start-up and
@@ -44,19 +47,14 @@ class CalculatorDialog : public QDialog {
   // window shown, or in the notification area for "-min".
   void StartUp();
 
-  // Enter and the "=" key: evaluate the caret's line, the result below it.
-  void EvaluateCurrentLine(bool moveToLineEnd);
-  // The text shown for one line (used when a script file is opened).
-  QString CalculateLine(const QString& line);
-
   void MinimizeToTray();
   void RestoreFromTray();
   // Settings that take effect on the window when they change.
   void ApplyStayOnTop();
   void ApplyEditorAppearance();
-  // Registers the stored hot key; with reportFailure a key that cannot be
-  // had is reported as "Not registered". True when registered.
-  bool RegisterHotKey(bool reportFailure);
+  // Registers the stored hot key. True when registered; a failure is told
+  // only at start-up.
+  bool RegisterHotKey();
   void UnregisterHotKey();
   void ShowHelp();
   void ShowAbout();
@@ -70,22 +68,10 @@ class CalculatorDialog : public QDialog {
   // What a click on a keypad key does.
   void OnKey(int id);
 
-  // Modes of the window. The angle and the number base are settings
-  // ("Radian", "NumberBase"); arc mode lives only as long as the window.
-  void SetAngleMode(bool radians);
-  void ToggleAngleMode();
-  void ToggleArcMode();
-  bool ArcMode() const { return arcMode_; }
-  void SetNumberBase(int base);
-  void ToggleUnitMode();
-  bool UnitMode() const;
-  // The unit lists: refill the units of the shown type, swap the two units,
-  // put the target back to the type's international unit.
-  void OnUnitTypeChanged();
-  void ExchangeUnits();
-  void SelectInternationalUnit();
-  // The line as it is evaluated in unit conversion mode.
-  QString ConvertLineForUnits(const QString& line) const;
+  // The modes shown on the keys (arc, angle, number base) and unit
+  // conversion mode.
+  KeypadModes& Modes() const { return *modes_; }
+  UnitConversionMode& Conversion() const { return *conversion_; }
 
   // The functions list; a chosen name goes into the editor as a function.
   void ShowFunctionsList();
@@ -163,20 +149,16 @@ class CalculatorDialog : public QDialog {
  private:
   void BuildMenu();
   void BuildKeypad();
-  // The base key's caption and colour for the "NumberBase" in force.
-  void ShowNumberBase();
   void Retranslate();
   void RetranslateMenu();
   void UpdateMenuMarks();
   // While a line runs every command but Stop and Exit is disabled: each of
   // them would use the session or the settings the line is using.
   void SetCommandsBusy(bool busy);
-  void FillUnitTypeList();
   void ShowBaseMenu();
   // Control+Shift with a letter: the function shortcuts. True when consumed.
   bool HandleFunctionShortcut(int key);
   void AfterOptionsLoaded();
-  void PlaceWindow();
   void RecordWindowRect();
   void ShowAtStart();
   void BringBack();
@@ -196,7 +178,8 @@ class CalculatorDialog : public QDialog {
   QMenu* baseMenu_ = nullptr;
   std::map<int, QAction*> commands_;
   Keypad* keypad_ = nullptr;
-  bool arcMode_ = false;
+  KeypadModes* modes_ = nullptr;
+  UnitConversionMode* conversion_ = nullptr;
   std::function<bool(const std::filesystem::path&)> restart_;
   std::function<QString()> chooseFunction_;
   QWidget* topKeys_ = nullptr;
@@ -208,6 +191,7 @@ class CalculatorDialog : public QDialog {
   LineRunner* runner_ = nullptr;
   std::vector<QPointer<QAction>> disabledWhileBusy_;
   SessionKeeper* keeper_ = nullptr;
+  WindowPlacement* placement_ = nullptr;
   TrayPresence* tray_ = nullptr;
   GlobalHotKey* hotKey_ = nullptr;
   std::vector<QPointer<QWidget>> hiddenWithMe_;

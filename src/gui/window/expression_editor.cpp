@@ -71,6 +71,8 @@ void ExpressionEditor::SetFontSizeIndex(int index) {
   QFont f = font();
   f.setPointSize(PointSizeForIndex(index));
   setFont(f);
+  // Bigger letters push the caret's line down, out of the part shown.
+  ensureCursorVisible();
 }
 
 QTextCharFormat ExpressionEditor::NormalFormat() const {

@@ -14,10 +14,12 @@
 #include "gui/window/calculator_dialog.h"
 #include "gui/window/expression_editor.h"
 #include "gui/window/keypad.h"
+#include "gui/window/keypad_modes.h"
 #include "gui/window/line_runner.h"
 #include "gui/window/menu_commands.h"
 #include "gui/window/preferences_commit.h"
 #include "gui/window/ui_language.h"
+#include "gui/window/unit_conversion_mode.h"
 #include "settings/options_record.h"
 
 namespace vr {
@@ -55,11 +57,13 @@ void CalculatorDialog::BuildMenu() {
   add(toolsMenu_, kCmdStop, QKeySequence(), &CalculatorDialog::StopLine)->setEnabled(false);
 
   modeMenu_ = menuBar_->addMenu(QString());
-  add(modeMenu_, kCmdUnitMode, QKeySequence(Qt::Key_F6), &CalculatorDialog::ToggleUnitMode)
+  add(modeMenu_, kCmdUnitMode, QKeySequence(Qt::Key_F6), [this] { conversion_->Toggle(); })
       ->setCheckable(true);
   modeMenu_->addSeparator();
-  add(modeMenu_, kCmdDegrees, QKeySequence(), [this] { SetAngleMode(false); })->setCheckable(true);
-  add(modeMenu_, kCmdRadians, QKeySequence(), [this] { SetAngleMode(true); })->setCheckable(true);
+  add(modeMenu_, kCmdDegrees, QKeySequence(), [this] { modes_->SetAngleMode(false); })
+      ->setCheckable(true);
+  add(modeMenu_, kCmdRadians, QKeySequence(), [this] { modes_->SetAngleMode(true); })
+      ->setCheckable(true);
 
   languageMenu_ = menuBar_->addMenu(QString());
   add(languageMenu_, kCmdEnglish, QKeySequence(), &CalculatorDialog::SwitchToEnglish)
@@ -72,24 +76,24 @@ void CalculatorDialog::BuildMenu() {
   add(helpMenu_, kCmdAbout, QKeySequence(), &CalculatorDialog::ShowAbout);
 
   // The unit keys' shortcuts work only in unit conversion mode.
-  auto unitKey = [this](int command, Qt::Key key, void (CalculatorDialog::*slot)()) {
+  auto unitKey = [this](int command, Qt::Key key, void (UnitConversionMode::*slot)()) {
     auto* action = new QAction(this);
     action->setShortcut(QKeySequence(key));
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, [this, slot] {
-      if (UnitMode()) (this->*slot)();
+      if (conversion_->On()) (conversion_->*slot)();
     });
     addAction(action);
     commands_[command] = action;
   };
-  unitKey(kCmdSwapUnits, Qt::Key_F3, &CalculatorDialog::ExchangeUnits);
-  unitKey(kCmdInternationalUnit, Qt::Key_F4, &CalculatorDialog::SelectInternationalUnit);
+  unitKey(kCmdSwapUnits, Qt::Key_F3, &UnitConversionMode::ExchangeUnits);
+  unitKey(kCmdInternationalUnit, Qt::Key_F4, &UnitConversionMode::SelectInternationalUnit);
 
   baseMenu_ = new QMenu(this);
   const int bases[] = {kCmdDecimal, kCmdHexadecimal, kCmdOctal, kCmdBinary};
   for (int base = 0; base < 4; ++base) {
     QAction* action = baseMenu_->addAction(QString());
-    connect(action, &QAction::triggered, this, [this, base] { SetNumberBase(base); });
+    connect(action, &QAction::triggered, this, [this, base] { modes_->SetNumberBase(base); });
     commands_[bases[base]] = action;
   }
 }
@@ -203,7 +207,7 @@ void CalculatorDialog::SwitchToEnglish() {
     Options().english = 1;
     ApplyUiLanguage(true);
     Retranslate();
-    if (UnitMode()) FillUnitTypeList();
+    conversion_->Retranslate();
     menuBar_->update();
   }
   // Asked for in English already, the command still rebuilds the tool tips.

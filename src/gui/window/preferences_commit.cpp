@@ -34,7 +34,7 @@ void OpenPreferences(CalculatorDialog& dialog) {
   const OptionsRecord before = Options();
   PreferencesSheet sheet(working, &dialog);
   if (sheet.exec() == QDialog::Accepted) CommitPreferences(dialog, working, before);
-  dialog.RegisterHotKey(false);
+  dialog.RegisterHotKey();
 }
 
 }  // namespace vr

@@ -9,6 +9,7 @@
 #include "engine/expression_engine.h"
 #include "gui/window/calculator_dialog.h"
 #include "gui/window/expression_editor.h"
+#include "gui/window/line_flow.h"
 #include "settings/options_record.h"
 
 namespace vr {
@@ -59,7 +60,7 @@ bool CalculatorDialog::LoadScriptFile(const QString& path) {
     c.movePosition(QTextCursor::End);
     append(line);
     if (IsSingleOperand(line.toStdString())) continue;
-    const QString result = CalculateLine(line);
+    const QString result = flow_->CalculateLine(line);
     c = QTextCursor(editor_->document());
     c.movePosition(QTextCursor::End);
     if (!result.isEmpty() && showResults) append(result);

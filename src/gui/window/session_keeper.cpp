@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <csignal>
+#include <utility>
 #include <cstdlib>
 
 #include <unistd.h>
@@ -169,6 +170,8 @@ void SessionKeeper::TellStartUpFindings() {
     notify_(FolderNotice(folder_, ExecutableFolder(ExecutablePath()), false, false));
     folderNoticeDue_ = false;
   }
+  const QStringList notices = std::exchange(startUpNotices_, {});
+  for (const QString& text : notices) notify_(text);
 }
 
 QString SessionKeeper::Title(const QString& title) const {

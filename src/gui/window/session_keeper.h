@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
@@ -51,6 +52,9 @@ class SessionKeeper : public QObject {
   // After start-up, with the window shown: tells what start-up found and
   // starts watching for changes.
   void Begin();
+  // A message found during start-up, told with the others once the window is
+  // up, so that it comes in front of the window rather than before it.
+  void TellAfterStart(const QString& text) { startUpNotices_ << text; }
   // Saves now, whatever the delay, when the text differs from what is on
   // the disk (always with `force`). A read-only window saves nothing and
   // fails when something changed, so that closing it can ask first.
@@ -87,6 +91,7 @@ class SessionKeeper : public QObject {
   bool readOnly_ = false;
   bool watching_ = false;
   bool folderNoticeDue_ = false;
+  QStringList startUpNotices_;
   int delayMs_ = kDefaultSaveDelayMs;
   QTimer timer_;
   QElapsedTimer pendingSince_;

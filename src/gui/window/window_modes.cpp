@@ -1,6 +1,5 @@
-// The keypad's commands and the modes of the main window: angle, arc,
-// number base and unit conversion, and the keyboard shortcuts that reach
-// them.
+// The keypad's commands and the keyboard shortcuts of the main window; the
+// modes they switch are KeypadModes and UnitConversionMode.
 #include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -10,40 +9,29 @@
 #include "gui/controls/round_button.h"
 #include "gui/window/calculator_dialog.h"
 #include "gui/window/expression_editor.h"
+#include "gui/window/line_flow.h"
 #include "gui/window/functions_dialog.h"
 #include "gui/window/keypad.h"
+#include "gui/window/keypad_modes.h"
 #include "gui/window/menu_commands.h"
 #include "gui/window/text_insertion.h"
+#include "gui/window/unit_conversion_mode.h"
 #include "settings/options_record.h"
-#include "units/unit_converter.h"
-#include "units/unit_tables.h"
 
 namespace vr {
-
-namespace {
-
-const char* const kBaseCaptions[] = {"DEC", "Hex", "Oct", "Bin"};
-
-void FillList(QComboBox* list, const std::vector<std::string>& names) {
-  list->clear();
-  for (const std::string& name : names) list->addItem(QString::fromStdString(name));
-}
-
-bool English() { return Options().english != 0; }
-
-}  // namespace
 
 void CalculatorDialog::BuildKeypad() {
   keypad_ = new Keypad(topKeys_, sideKeys_);
   connect(keypad_, &Keypad::keyClicked, this, &CalculatorDialog::OnKey);
-  connect(keypad_->UnitTypeList(), &QComboBox::activated, this,
-          &CalculatorDialog::OnUnitTypeChanged);
+  modes_ = new KeypadModes(*keypad_, this);
+  connect(modes_, &KeypadModes::angleModeChanged, this, &CalculatorDialog::UpdateMenuMarks);
+  conversion_ = new UnitConversionMode(*keypad_, this);
+  connect(conversion_, &UnitConversionMode::toggled, this, &CalculatorDialog::UpdateMenuMarks);
   // The keys never take the focus; the unit lists do, and give it back
   // after a choice so that typing goes on in the editor.
-  for (QComboBox* list : {keypad_->UnitTypeList(), keypad_->FromList(), keypad_->ToList()}) {
-    connect(list, &QComboBox::activated, this, [this] { editor_->setFocus(); });
+  connect(conversion_, &UnitConversionMode::listChosen, this, [this] { editor_->setFocus(); });
+  for (QComboBox* list : {keypad_->UnitTypeList(), keypad_->FromList(), keypad_->ToList()})
     list->installEventFilter(this);
-  }
   editor_->installEventFilter(this);
   editor_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(editor_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
@@ -52,26 +40,19 @@ void CalculatorDialog::BuildKeypad() {
   });
 }
 
-void CalculatorDialog::ShowNumberBase() {
-  // Any base the window does not know shows as decimal.
-  const int base = Options().numberBase;
-  const bool decimal = base < 1 || base > 3;
-  keypad_->SetBaseCaption(QString::fromLatin1(kBaseCaptions[decimal ? 0 : base]), decimal);
-}
-
 void CalculatorDialog::InsertText(const QString& text, bool isFunction) {
   vr::InsertText(*editor_, text, isFunction);
 }
 
 void CalculatorDialog::OnKey(int id) {
-  const KeyInsertion insertion = InsertionOfKey(id, arcMode_);
+  const KeyInsertion insertion = InsertionOfKey(id, modes_->Arc());
   if (!insertion.text.isEmpty()) {
     InsertText(insertion.text, insertion.isFunction);
     return;
   }
   switch (id) {
     case kKeyEquals:
-      EvaluateCurrentLine(false);
+      flow_->EvaluateCurrentLine(false);
       break;
     case kKeyBack:
       DeleteBackwards(*editor_);
@@ -80,10 +61,10 @@ void CalculatorDialog::OnKey(int id) {
       ClearUndoably(*editor_);
       break;
     case kKeyArc:
-      ToggleArcMode();
+      modes_->ToggleArc();
       break;
     case kKeyRad:
-      ToggleAngleMode();
+      modes_->ToggleAngleMode();
       break;
     case kKeyBase:
       ShowBaseMenu();
@@ -92,13 +73,13 @@ void CalculatorDialog::OnKey(int id) {
       ShowFunctionsList();
       break;
     case kKeyConv:
-      ToggleUnitMode();
+      conversion_->Toggle();
       break;
     case kKeySwap:
-      ExchangeUnits();
+      conversion_->ExchangeUnits();
       break;
     case kKeySI:
-      SelectInternationalUnit();
+      conversion_->SelectInternationalUnit();
       break;
     default:
       break;
@@ -107,86 +88,9 @@ void CalculatorDialog::OnKey(int id) {
 
 void CalculatorDialog::ApplyKeyColors() { keypad_->ApplyOptionColours(Options()); }
 
-void CalculatorDialog::SetAngleMode(bool radians) {
-  Options().radian = radians ? 1 : 0;
-  keypad_->SetAngleCaption(radians);
-  UpdateMenuMarks();
-}
-
-void CalculatorDialog::ToggleAngleMode() { SetAngleMode(Options().radian == 0); }
-
-void CalculatorDialog::ToggleArcMode() {
-  arcMode_ = !arcMode_;
-  keypad_->SetArcColour(arcMode_);
-}
-
-void CalculatorDialog::SetNumberBase(int base) {
-  if (base < 0 || base > 3) return;
-  Options().numberBase = base;
-  ShowNumberBase();
-}
-
 void CalculatorDialog::ShowBaseMenu() {
   const RoundButton* key = keypad_->Key(kKeyBase);
   baseMenu_->popup(key->mapToGlobal(QPoint(0, key->height())));
-}
-
-bool CalculatorDialog::UnitMode() const { return Options().unitMode != 0; }
-
-void CalculatorDialog::ToggleUnitMode() {
-  const bool on = !UnitMode();
-  Options().unitMode = on ? 1 : 0;
-  keypad_->ShowUnitControls(on);
-  if (on) FillUnitTypeList();
-  UpdateMenuMarks();
-}
-
-void CalculatorDialog::FillUnitTypeList() {
-  QComboBox* types = keypad_->UnitTypeList();
-  FillList(types, UnitTypeNames(Units(), English()));
-  if (types->count() == 0) {
-    keypad_->FromList()->clear();
-    keypad_->ToList()->clear();
-    return;
-  }
-  types->setCurrentIndex(0);
-  OnUnitTypeChanged();
-}
-
-void CalculatorDialog::OnUnitTypeChanged() {
-  const std::string key =
-      GetUnitTypeKey(Units(), keypad_->UnitTypeList()->currentText().toStdString(), English());
-  if (key.empty()) return;
-  const std::vector<std::string> names = UnitNames(Units(), English(), key);
-  for (QComboBox* list : {keypad_->FromList(), keypad_->ToList()}) {
-    FillList(list, names);
-    if (list->count() > 0) list->setCurrentIndex(0);
-  }
-}
-
-void CalculatorDialog::ExchangeUnits() {
-  QComboBox* from = keypad_->FromList();
-  QComboBox* to = keypad_->ToList();
-  const int a = from->currentIndex();
-  const int b = to->currentIndex();
-  if (a < 0 || b < 0) return;
-  from->setCurrentIndex(b);
-  to->setCurrentIndex(a);
-}
-
-void CalculatorDialog::SelectInternationalUnit() {
-  if (keypad_->ToList()->count() > 0) keypad_->ToList()->setCurrentIndex(0);
-}
-
-QString CalculatorDialog::ConvertLineForUnits(const QString& line) const {
-  if (!UnitMode()) return line;
-  UnitSelection s;
-  s.typeName = keypad_->UnitTypeList()->currentText().toStdString();
-  s.fromName = keypad_->FromList()->currentText().toStdString();
-  s.toName = keypad_->ToList()->currentText().toStdString();
-  s.fromIndex = keypad_->FromList()->currentIndex();
-  s.toIndex = keypad_->ToList()->currentIndex();
-  return QString::fromStdString(ConvertLine(Units(), English(), s, line.toStdString()));
 }
 
 void CalculatorDialog::ShowFunctionsList() {
@@ -197,7 +101,7 @@ void CalculatorDialog::ShowFunctionsList() {
 
 bool CalculatorDialog::HandleFunctionShortcut(int key) {
   const auto insert = [this](const char* name, bool arcVariant) {
-    InsertText(QString::fromLatin1(arcVariant && arcMode_ ? "A" : "") + QString::fromLatin1(name),
+    InsertText(QString::fromLatin1(arcVariant && modes_->Arc() ? "A" : "") + QString::fromLatin1(name),
                true);
   };
   switch (key) {
@@ -214,7 +118,7 @@ bool CalculatorDialog::HandleFunctionShortcut(int key) {
       insert("Log", false);
       break;
     case Qt::Key_I:
-      ToggleArcMode();
+      modes_->ToggleArc();
       break;
     case Qt::Key_L:
       insert("Ln", false);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <sstream>
 #include <string>
@@ -50,7 +51,7 @@ Loaded Read(std::string_view bytes) {
   return l;
 }
 
-// Variables are written through the live number pattern.
+// Each test starts from the default live options.
 class OptionsFile : public ::testing::Test {
  protected:
   OptionsFile() { *live = OptionsRecord{}; }
@@ -117,6 +118,45 @@ TEST_F(OptionsFile, EachElementIsReadByItsRule) {
   SavedVariable saved;
   EXPECT_FALSE(SaveVariable({"", Value::MakeReal(1)}, saved));
   EXPECT_FALSE(SaveVariable({"ref", Value::MakeVariableRef("x")}, saved));
+}
+
+// Reals and complex parts are saved with all their digits, whatever the
+// results are shown with, and read back as the very same doubles; files
+// written with the short pattern still load.
+TEST_F(OptionsFile, SavedNumbersComeBackUnchanged) {
+  live->format = 0;
+  live->precision = 3;
+  live->RebuildNumberFormat();
+  const double pi = std::acos(-1.0);
+  const Value rows[] = {
+      Value::MakeReal(1.0 / 3),      Value::MakeReal(pi),
+      Value::MakeReal(1e-300),       Value::MakeReal(-2.5e10),
+      Value::MakeReal(-0.0),         Value::MakeReal(5e-324),
+      Value::MakeReal(-1.7976931348623157e308),
+      Value::MakeComplex(1.0 / 3, -pi), Value::MakeComplex(-1e-300, 0.0),
+      Value::MakeComplex(-0.1, -0.0)};
+  for (const Value& v : rows) {
+    SavedVariable saved;
+    ASSERT_TRUE(SaveVariable({"v", v}, saved));
+    const Value back = RestoreVariableValue(saved.varType, saved.value);
+    ASSERT_EQ(back.kind, v.kind) << saved.value;
+    const bool complex = v.kind == ValueKind::Complex;
+    for (auto [was, is] : {std::pair{complex ? v.num.complex.re : v.num.real,
+                                     complex ? back.num.complex.re : back.num.real},
+                           std::pair{complex ? v.num.complex.im : 0.0,
+                                     complex ? back.num.complex.im : 0.0}}) {
+      EXPECT_EQ(was, is) << saved.value;
+      EXPECT_EQ(std::signbit(was), std::signbit(is)) << saved.value;
+    }
+  }
+  SavedVariable saved;
+  SaveVariable({"r", Value::MakeReal(1.0 / 3)}, saved);
+  EXPECT_EQ(saved.value, "3.3333333333333331e-01");
+  SaveVariable({"c", Value::MakeComplex(-0.5, -2)}, saved);
+  EXPECT_EQ(saved.value, "-5.0000000000000000e-01-i2.0000000000000000e+00");
+  EXPECT_EQ(RestoreVariableValue("0", "3.333333e-01").num.real, 0.3333333);
+  const Value old = RestoreVariableValue("4", "1.500000e+00-i2.000000e-01");
+  EXPECT_TRUE(old.num.complex.re == 1.5 && old.num.complex.im == -0.2);
 }
 
 TEST_F(OptionsFile, DamagedOrUnreadableFilesLeaveTheDefaults) {
