@@ -15,7 +15,7 @@
 #include "scripts/script_function_runner.h"
 #include "scripts/script_statement_list.h"
 #include "settings/options_file.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace {
 

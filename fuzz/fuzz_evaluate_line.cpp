@@ -7,7 +7,7 @@
 
 #include "engine/expression_engine.h"
 #include "session/calculator_session.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "scripts/script_file.h"
 #include "scripts/script_function_runner.h"
 #include "scripts/script_statement_list.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "files/text_file.h"
 #include "values/utf8_text.h"
 

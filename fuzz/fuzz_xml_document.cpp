@@ -8,7 +8,7 @@
 
 #include "engine/variable_table.h"
 #include "settings/options_file.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "settings/xml_document.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "engine/output_sink.h"
 #include "session/calculator_session.h"
 #include "settings/option_by_name.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "settings/program_folder.h"
 
 namespace {

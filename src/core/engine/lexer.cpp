@@ -9,7 +9,7 @@
 #include "engine/expression_engine.h"
 #include "engine/named_constants.h"
 #include "engine/operator_code.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "values/utf8_text.h"
 #include "values/value_text.h"
 

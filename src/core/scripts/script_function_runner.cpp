@@ -8,7 +8,7 @@
 #include "engine/value_stack.h"
 #include "files/text_field.h"
 #include "scripts/block_search.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "values/utf8_text.h"
 #include "values/value_conversion.h"
 #include "values/value_text.h"

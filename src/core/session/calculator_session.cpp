@@ -15,7 +15,7 @@
 #include "scripts/script_function_runner.h"
 #include "settings/damaged_file.h"
 #include "settings/options_file.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "settings/program_folder.h"
 #include "units/unit_table_file.h"
 #include "values/utf8_text.h"

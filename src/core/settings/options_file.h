@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "engine/variable_table.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

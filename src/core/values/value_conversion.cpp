@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "values/value_text.h"
 
 namespace vr {
@@ -237,15 +237,15 @@ ErrorCode FromString(Value& v, ValueKind target) {
       return kOk;
     case ValueKind::Fraction:
       // Text is read exactly as the literals are.
-      SetFraction(v, LiteralToValue(TokenClass::FractionLiteral, v.text).num.fraction);
+      SetFraction(v, ParseFraction(v.text).num.fraction);
       return kOk;
     case ValueKind::Time: {
-      const TimeParts t = LiteralToValue(TokenClass::TimeLiteral, v.text).num.time;
+      const TimeParts t = ParseTime(v.text).num.time;
       SetTime(v, t.hours, t.minutes, t.seconds);
       return kOk;
     }
     case ValueKind::Complex: {
-      const Value c = LiteralToValue(TokenClass::ComplexLiteral, v.text);
+      const Value c = ParseComplex(v.text);
       SetComplex(v, c.num.complex.re, c.num.complex.im);
       return kOk;
     }

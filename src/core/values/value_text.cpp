@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "values/c_locale_scope.h"
 #include "values/utf8_text.h"
 #include "values/value_conversion.h"
@@ -74,31 +74,6 @@ void SplitTriple(std::string_view text, char sep, std::int32_t out[3]) {
     out[1] = Atoi(rest.substr(0, second));
     out[2] = Atoi(rest.substr(second + 1));
   }
-}
-
-// re+i im or re-i im, with an optional sign in front of re. The sign is set
-// aside first so that only a sign directly before the letter i splits.
-Value ParseComplex(std::string_view text) {
-  std::string real;
-  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-    real += text[0];
-    text.remove_prefix(1);
-  }
-  std::size_t split = std::string_view::npos;
-  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-    if ((text[i] == '+' || text[i] == '-') && text[i + 1] == 'i') {
-      split = i;
-      break;
-    }
-  }
-  if (split == std::string_view::npos) {
-    real += text;
-    return Value::MakeComplex(Atof(real), 0.0);
-  }
-  real += text.substr(0, split);
-  double im = Atof(text.substr(split + 2));
-  if (text[split] == '-') im = -im;
-  return Value::MakeComplex(Atof(real), im);
 }
 
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
@@ -255,12 +230,6 @@ std::string FormatTriple(char sep, std::int32_t a, std::int32_t b, std::int32_t 
   return out;
 }
 
-std::string BuildNumberFormat(int format, int precision) {
-  if (format == 0) return "%e";
-  if (precision < 0 || precision > 15) precision = 15;
-  return "%." + std::to_string(precision) + "g";
-}
-
 std::string FormatNumber(double x) {
   const char* pattern = SafeNumberFormat();
   char buffer[64];
@@ -358,29 +327,43 @@ std::string FormatDate(const DayDate& date, int dateFormat) {
   return std::string(buffer, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
-Value LiteralToValue(TokenClass tokenClass, std::string_view text) {
+Value ParseFraction(std::string_view text) {
   std::int32_t parts[3];
-  switch (tokenClass) {
-    case TokenClass::Number:
-      return Value::MakeReal(Atof(text));
-    case TokenClass::FractionLiteral:
-      SplitTriple(text, '\\', parts);
-      return Value::MakeFraction(parts[0], parts[1], parts[2]);
-    case TokenClass::ComplexLiteral:
-      return ParseComplex(text);
-    case TokenClass::HexLiteral:
-      return Value::MakeInteger(Strtol32(text, 16));
-    case TokenClass::TimeLiteral:
-      SplitTriple(text, ':', parts);
-      return Value::MakeTime(parts[0], parts[1], parts[2]);
-    case TokenClass::StringLiteral:
-      return Value::MakeString(std::string(text));
-    case TokenClass::DateLiteral:
-      return Value::MakeDate(ParseDate(text, Options().dateFormat));
-    default:
-      return Value::MakeReal(0.0);
-  }
+  SplitTriple(text, '\\', parts);
+  return Value::MakeFraction(parts[0], parts[1], parts[2]);
 }
+
+Value ParseTime(std::string_view text) {
+  std::int32_t parts[3];
+  SplitTriple(text, ':', parts);
+  return Value::MakeTime(parts[0], parts[1], parts[2]);
+}
+
+// The sign is set aside first so that only a sign directly before the letter
+// i splits.
+Value ParseComplex(std::string_view text) {
+  std::string real;
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+    real += text[0];
+    text.remove_prefix(1);
+  }
+  std::size_t split = std::string_view::npos;
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    if ((text[i] == '+' || text[i] == '-') && text[i + 1] == 'i') {
+      split = i;
+      break;
+    }
+  }
+  if (split == std::string_view::npos) {
+    real += text;
+    return Value::MakeComplex(Atof(real), 0.0);
+  }
+  real += text.substr(0, split);
+  double im = Atof(text.substr(split + 2));
+  if (text[split] == '-') im = -im;
+  return Value::MakeComplex(Atof(real), im);
+}
+
 
 DayDate ParseDate(std::string_view text, int dateFormat) {
   const DayDate now = CurrentLocalDateTime();

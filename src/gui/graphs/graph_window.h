@@ -8,7 +8,7 @@
 #include <map>
 
 #include "graphs/control_anchors.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 class QLabel;
 class QLineEdit;

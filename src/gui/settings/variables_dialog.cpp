@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "session/calculator_session.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "values/value_text.h"
 
 namespace vr {

@@ -29,7 +29,7 @@
 #include "gui/window/ui_language.h"
 #include "gui/window/window_options.h"
 #include "session/calculator_session.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

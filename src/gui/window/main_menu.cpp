@@ -18,7 +18,7 @@
 #include "gui/window/menu_commands.h"
 #include "gui/window/preferences_commit.h"
 #include "gui/window/ui_language.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

@@ -9,7 +9,7 @@
 #include "engine/expression_engine.h"
 #include "gui/window/calculator_dialog.h"
 #include "gui/window/expression_editor.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

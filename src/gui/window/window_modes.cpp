@@ -14,7 +14,7 @@
 #include "gui/window/keypad.h"
 #include "gui/window/menu_commands.h"
 #include "gui/window/text_insertion.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "units/unit_converter.h"
 #include "units/unit_tables.h"
 

@@ -16,7 +16,7 @@
 #include "engine/value_stack.h"
 #include "operations/operands.h"
 #include "operations/standard_operations.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "values/value.h"
 #include "values/value_text.h"
 

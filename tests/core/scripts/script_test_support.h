@@ -16,7 +16,7 @@
 #include "operations/standard_operations.h"
 #include "scripts/script_file.h"
 #include "scripts/script_function_runner.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "transcript.h"
 #include "values/value_text.h"
 

@@ -13,7 +13,7 @@
 #include "engine/output_sink.h"
 #include "session/calculator_session.h"
 #include "settings/options_file.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "transcript.h"
 
 namespace vr {

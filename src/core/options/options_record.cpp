@@ -1,8 +1,12 @@
-#include "settings/options_record.h"
-
-#include "values/value_text.h"
+#include "options/options_record.h"
 
 namespace vr {
+
+std::string BuildNumberFormat(int format, int precision) {
+  if (format == 0) return "%e";
+  if (precision < 0 || precision > 15) precision = 15;
+  return "%." + std::to_string(precision) + "g";
+}
 
 void OptionsRecord::RebuildNumberFormat() {
   if (precision < 0 || precision > 15) precision = 15;

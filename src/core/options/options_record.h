@@ -69,6 +69,9 @@ struct OptionsRecord {
   void RebuildNumberFormat();
 };
 
+// The printf pattern for doubles from "Format" and "Precision".
+std::string BuildNumberFormat(int format, int precision);
+
 // The one live record of the process.
 OptionsRecord& Options();
 
