@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "engine/error_messages.h"
 #include "engine/expression_engine.h"
@@ -117,8 +116,6 @@ namespace {
 // they are reduced.
 __extension__ using Wide = __int128;
 
-constexpr Wide kInt32Max = std::numeric_limits<std::int32_t>::max();
-
 Wide Magnitude(Wide x) { return x < 0 ? -x : x; }
 
 Wide Gcd(Wide a, Wide b) {
@@ -146,7 +143,7 @@ ErrorCode WideToFraction(Wide p, Wide q, FractionParts& out) {
     whole = ap / aq;
     numerator = ap % aq;
   }
-  if (whole > kInt32Max || numerator > kInt32Max || aq > kInt32Max) return kIntegerOverflow;
+  if (whole > kIntegerMax || numerator > kIntegerMax || aq > kIntegerMax) return kIntegerOverflow;
   out.whole = static_cast<std::int32_t>(whole);
   out.numerator = static_cast<std::int32_t>(numerator);
   out.denominator = static_cast<std::int32_t>(aq);
@@ -197,10 +194,9 @@ ErrorCode DivideFractions(const FractionParts& a, const FractionParts& b, Fracti
 }
 
 ErrorCode NegateFraction(const FractionParts& f, FractionParts& out) {
-  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
   out = f;
   std::int32_t& carrier = f.whole != 0 ? out.whole : out.numerator;
-  if (carrier == kMin) return kIntegerOverflow;
+  if (carrier == kIntegerMin) return kIntegerOverflow;
   carrier = -carrier;
   return kOk;
 }

@@ -12,13 +12,11 @@ namespace vr {
 
 namespace {
 
-constexpr double kInt32Max = 2147483647.0;
-
 // A whole number held in 64 bits, brought into 32 bits the way Trunc32
 // brings a double.
 std::int32_t Saturate32(std::int64_t x) {
-  if (x > INT32_MAX) return INT32_MAX;
-  if (x < INT32_MIN) return INT32_MIN;
+  if (x > kIntegerMax) return kIntegerMax;
+  if (x < kIntegerMin) return kIntegerMin;
   return static_cast<std::int32_t>(x);
 }
 
@@ -87,7 +85,7 @@ double TimeSeconds(const TimeParts& t) {
 
 ErrorCode FromReal(Value& v, ValueKind target) {
   const double x = v.num.real;
-  const bool tooLarge = !(x <= kInt32Max);  // NaN included
+  const bool tooLarge = !(x <= kIntegerMax);  // NaN included
   switch (target) {
     case ValueKind::Fraction:
       if (tooLarge) return kIntegerOverflow;
@@ -336,7 +334,7 @@ ErrorCode NonFiniteCode(const Value& v) {
 
 bool IsInteger(double x) {
   double whole;
-  return std::modf(x, &whole) == 0.0 && x < kInt32Max;
+  return std::modf(x, &whole) == 0.0 && x < kIntegerMax;
 }
 
 double RoundHalfAway(double x) {
@@ -378,8 +376,8 @@ bool ValuesEqual(const Value& a, const Value& b) {
 
 std::int32_t Trunc32(double x) {
   if (std::isnan(x)) return 0;
-  if (x >= kInt32Max) return INT32_MAX;
-  if (x <= -2147483648.0) return INT32_MIN;
+  if (x >= kIntegerMax) return kIntegerMax;
+  if (x <= kIntegerMin) return kIntegerMin;
   return static_cast<std::int32_t>(x);
 }
 

@@ -10,7 +10,7 @@ namespace vr {
 // rule leave v unchanged and succeed.
 ErrorCode ConvertValue(Value& v, ValueKind target);
 
-// True when x has no fractional part and x < 2147483647. No lower bound.
+// True when x has no fractional part and x < kIntegerMax. No lower bound.
 bool IsInteger(double x);
 double RoundHalfAway(double x);
 int SignOf(double x);

@@ -412,7 +412,7 @@ std::int32_t Atoi(std::string_view text) {
 }
 
 std::int32_t Strtol32(std::string_view text, int base) {
-  return static_cast<std::int32_t>(ParseLong(text, base, INT32_MAX));
+  return static_cast<std::int32_t>(ParseLong(text, base, kIntegerMax));
 }
 
 }  // namespace vr

@@ -73,7 +73,7 @@ class OperatorTest : public ::testing::Test {
   ScopedOptions options_;  // English messages, "%.15g"
   OperationTable table_;
   ExpressionEngine engine_;
-  ValueStack stack_{50};
+  ValueStack stack_;
 };
 
 }  // namespace vr::operators_test

@@ -94,7 +94,7 @@ ErrorCode Ratio(const OperationCall& call) {
   if (phi == 0.0) return PushResult(call, x);
   // Like every conversion of a Real to a fraction, parts beyond 32 bits
   // cannot be held.
-  if (!(magnitude < 2147483647.0)) return kIntegerOverflow;
+  if (!(magnitude < kIntegerMax)) return kIntegerOverflow;
   std::int32_t p = 0;
   std::int32_t q = 1;
   ContinuedFraction(magnitude, tolerance, p, q);
