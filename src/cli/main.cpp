@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "command_line.h"
+#include "engine/output_sink.h"
 #include "line_interrupt.h"
 #include "line_reader.h"
-#include "engine/output_sink.h"
+#include "options/options_record.h"
 #include "session/calculator_session.h"
 #include "settings/option_by_name.h"
-#include "options/options_record.h"
 #include "settings/program_folder.h"
 
 namespace {

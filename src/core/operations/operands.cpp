@@ -86,28 +86,6 @@ ValueKind UnifyOperands(Value& x, Value& y) {
   return k;
 }
 
-// ---- Times as seconds -------------------------------------------------------
-
-double TimeToSeconds(const TimeParts& t) {
-  return 3600.0 * t.hours + 60.0 * t.minutes + static_cast<double>(t.seconds);
-}
-
-TimeParts SecondsToTime(double seconds) {
-  const bool negative = seconds <= 0;
-  const double u = negative ? -seconds : seconds;
-  TimeParts t{};
-  t.hours = Trunc32(std::floor(u / 3600.0));
-  t.minutes = Trunc32((u - 3600.0 * t.hours) / 60.0);
-  t.seconds = Trunc32(u - 3600.0 * t.hours - 60.0 * t.minutes);
-  if (negative) {
-    // u >= 0 here, so every part is at least 0 and its negation fits.
-    t.hours = -t.hours;
-    t.minutes = -t.minutes;
-    t.seconds = -t.seconds;
-  }
-  return t;
-}
-
 // ---- Exact fractions --------------------------------------------------------
 
 namespace {

@@ -11,8 +11,6 @@
 namespace vr {
 
 inline constexpr std::string_view kOptionsFileName = "options.xml";
-// Larger files are not options files; they are left alone, not read.
-inline constexpr std::size_t kMaxOptionsFileBytes = 32u << 20;
 
 // folder / "options.xml".
 std::filesystem::path OptionsFilePath(const std::filesystem::path& programFolder);

@@ -72,16 +72,14 @@ void SetDateSerial(Value& v, double serial) {
 
 // x counted in seconds, split into hours, minutes and seconds with floor
 // division, so a negative count gives negative hours and positive minutes.
-void SecondsToTime(Value& v, double x) {
+// This is the conversion's own rule; time arithmetic uses SecondsToTime.
+void FloorSecondsToTime(Value& v, double x) {
   const std::int32_t h = Trunc32(std::floor(x / 3600));
   const std::int32_t m = Trunc32(std::floor((x - 3600.0 * h) / 60));
   const std::int32_t s = Trunc32(x - 3600.0 * h - 60.0 * m);
   SetTime(v, h, m, s);
 }
 
-double TimeSeconds(const TimeParts& t) {
-  return 3600.0 * t.hours + 60.0 * t.minutes + static_cast<double>(t.seconds);
-}
 
 ErrorCode FromReal(Value& v, ValueKind target) {
   const double x = v.num.real;
@@ -93,7 +91,7 @@ ErrorCode FromReal(Value& v, ValueKind target) {
       return kOk;
     case ValueKind::Time:
       if (tooLarge) return kIntegerOverflow;
-      SecondsToTime(v, x);
+      FloorSecondsToTime(v, x);
       return kOk;
     case ValueKind::Complex:
       SetComplex(v, x, 0.0);
@@ -130,7 +128,7 @@ ErrorCode FromFraction(Value& v, ValueKind target) {
       SetNumber(v, ValueKind::Integer, f.whole);
       return kOk;
     case ValueKind::Time:
-      SecondsToTime(v, f.whole);
+      FloorSecondsToTime(v, f.whole);
       return kOk;
     case ValueKind::String:
       SetString(v, FormatTriple('\\', f.whole, f.numerator, f.denominator));
@@ -148,7 +146,7 @@ ErrorCode FromTime(Value& v, ValueKind target) {
   switch (target) {
     case ValueKind::Real:
     case ValueKind::Integer:
-      SetNumber(v, target, TimeSeconds(t));
+      SetNumber(v, target, TimeToSeconds(t));
       return kOk;
     case ValueKind::Fraction: {
       const std::int32_t minutes = Saturate32(std::int64_t{60} * t.hours + t.minutes);
@@ -156,7 +154,7 @@ ErrorCode FromTime(Value& v, ValueKind target) {
       return kOk;
     }
     case ValueKind::Complex:
-      SetComplex(v, TimeSeconds(t), 0.0);
+      SetComplex(v, TimeToSeconds(t), 0.0);
       return kOk;
     case ValueKind::String:
       SetString(v, FormatTriple(':', t.hours, t.minutes, t.seconds));
@@ -209,7 +207,7 @@ ErrorCode FromInteger(Value& v, ValueKind target) {
       SetFraction(v, FractionParts{Trunc32(x), 0, 0});
       return kOk;
     case ValueKind::Time:
-      SecondsToTime(v, x);
+      FloorSecondsToTime(v, x);
       return kOk;
     case ValueKind::Complex:
       SetComplex(v, x, 0.0);
@@ -372,6 +370,26 @@ bool ValuesEqual(const Value& a, const Value& b) {
     default:
       return false;
   }
+}
+
+double TimeToSeconds(const TimeParts& t) {
+  return 3600.0 * t.hours + 60.0 * t.minutes + static_cast<double>(t.seconds);
+}
+
+TimeParts SecondsToTime(double seconds) {
+  const bool negative = seconds <= 0;
+  const double u = negative ? -seconds : seconds;
+  TimeParts t{};
+  t.hours = Trunc32(std::floor(u / 3600.0));
+  t.minutes = Trunc32((u - 3600.0 * t.hours) / 60.0);
+  t.seconds = Trunc32(u - 3600.0 * t.hours - 60.0 * t.minutes);
+  if (negative) {
+    // u >= 0 here, so every part is at least 0 and its negation fits.
+    t.hours = -t.hours;
+    t.minutes = -t.minutes;
+    t.seconds = -t.seconds;
+  }
+  return t;
 }
 
 std::int32_t Trunc32(double x) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/ascii.h"
 #include "options/options_record.h"
 #include "values/c_locale_scope.h"
 #include "values/utf8_text.h"
@@ -29,11 +30,11 @@ bool IsDoublePattern(std::string_view pattern) {
     if (++i < pattern.size() && pattern[i] == '%') continue;
     while (i < pattern.size() && std::string_view("-+ #0").find(pattern[i]) != std::string_view::npos) ++i;
     int digits = 0;
-    while (i < pattern.size() && pattern[i] >= '0' && pattern[i] <= '9' && ++digits <= 3) ++i;
+    while (i < pattern.size() && IsAsciiDigit(pattern[i]) && ++digits <= 3) ++i;
     if (i < pattern.size() && pattern[i] == '.') {
       ++i;
       digits = 0;
-      while (i < pattern.size() && pattern[i] >= '0' && pattern[i] <= '9' && ++digits <= 3) ++i;
+      while (i < pattern.size() && IsAsciiDigit(pattern[i]) && ++digits <= 3) ++i;
     }
     if (i < pattern.size() && pattern[i] == 'l') ++i;
     if (i >= pattern.size() || std::string_view("eEfFgGaA").find(pattern[i]) == std::string_view::npos) {
@@ -76,8 +77,6 @@ void SplitTriple(std::string_view text, char sep, std::int32_t out[3]) {
   }
 }
 
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
 int DigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'z') return c - 'a' + 10;
@@ -91,7 +90,7 @@ int DigitValue(char c) {
 std::int64_t ParseLong(std::string_view text, int base, std::uint64_t positiveLimit) {
   if (base < 0 || base == 1 || base > 36) return 0;
   std::size_t i = 0;
-  while (i < text.size() && IsSpace(text[i])) ++i;
+  while (i < text.size() && IsAsciiSpace(text[i])) ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     negative = text[i] == '-';
@@ -124,7 +123,7 @@ std::int64_t ParseLong(std::string_view text, int base, std::uint64_t positiveLi
 bool IsAllDigits(std::string_view text) {
   if (text.empty()) return false;
   for (const char c : text) {
-    if (c < '0' || c > '9') return false;
+    if (!IsAsciiDigit(c)) return false;
   }
   return true;
 }
@@ -191,10 +190,10 @@ void ReadDigitGroups(std::string_view s, int dateFormat, Ymd& d) {
   int count = 0;
   std::size_t i = 0;
   while (count < 3) {
-    while (i < s.size() && (s[i] < '0' || s[i] > '9')) ++i;
+    while (i < s.size() && !IsAsciiDigit(s[i])) ++i;
     if (i == s.size()) break;
     const std::size_t start = i;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+    while (i < s.size() && IsAsciiDigit(s[i])) ++i;
     groups[count++] = Atoi(s.substr(start, i - start));
   }
   if (count == 1) {

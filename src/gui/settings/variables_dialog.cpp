@@ -8,8 +8,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "session/calculator_session.h"
 #include "options/options_record.h"
+#include "session/calculator_session.h"
 #include "values/value_text.h"
 
 namespace vr {

@@ -28,8 +28,8 @@
 #include "gui/window/session_keeper.h"
 #include "gui/window/ui_language.h"
 #include "gui/window/window_options.h"
-#include "session/calculator_session.h"
 #include "options/options_record.h"
+#include "session/calculator_session.h"
 
 namespace vr {
 
