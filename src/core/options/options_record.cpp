@@ -4,12 +4,12 @@ namespace vr {
 
 std::string BuildNumberFormat(int format, int precision) {
   if (format == 0) return "%e";
-  if (precision < 0 || precision > 15) precision = 15;
+  if (precision < 0 || precision > kMaxPrecision) precision = kMaxPrecision;
   return "%." + std::to_string(precision) + "g";
 }
 
 void OptionsRecord::RebuildNumberFormat() {
-  if (precision < 0 || precision > 15) precision = 15;
+  if (precision < 0 || precision > kMaxPrecision) precision = kMaxPrecision;
   numberFormat = BuildNumberFormat(format, precision);
 }
 
