@@ -7,6 +7,9 @@ cd "$(dirname "$0")"
 
 ./scripts/install-deps.sh
 
+# Includes run down the layers of the README's layout; a violation stops here.
+./scripts/check-layers.sh
+
 JOBS=${JOBS:-$(nproc)}
 
 # Sanitizer build with clang: the libFuzzer targets.

@@ -11,7 +11,7 @@
 #include "graphs/polar_plot.h"
 #include "graphs/surface_picture.h"
 #include "operations/standard_operations.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace {
 

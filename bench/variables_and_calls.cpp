@@ -11,11 +11,11 @@
 
 #include "engine/expression_engine.h"
 #include "operations/standard_operations.h"
+#include "options/options_record.h"
 #include "scripts/script_file.h"
 #include "scripts/script_function_runner.h"
 #include "scripts/script_statement_list.h"
 #include "settings/options_file.h"
-#include "settings/options_record.h"
 
 namespace {
 

@@ -2,14 +2,11 @@
 # a layer builds and is tested on its own. A layer with no sources yet is an
 # interface library, which lets the tree grow one folder at a time.
 function(vr_add_layer name)
-  cmake_parse_arguments(L "" "" "DIRS;EXCLUDE;DEPS" ${ARGN})
+  cmake_parse_arguments(L "" "" "DIRS;DEPS" ${ARGN})
   set(sources "")
   foreach(dir IN LISTS L_DIRS)
     file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
     list(APPEND sources ${found})
-  endforeach()
-  foreach(ex IN LISTS L_EXCLUDE)
-    list(FILTER sources EXCLUDE REGEX "${ex}")
   endforeach()
   if(sources)
     add_library(${name} STATIC ${sources})

@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "engine/expression_engine.h"
+#include "options/options_record.h"
 #include "session/calculator_session.h"
-#include "settings/options_record.h"
 
 namespace {
 

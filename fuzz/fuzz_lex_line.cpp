@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "engine/expression_engine.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;

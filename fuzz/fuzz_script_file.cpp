@@ -9,12 +9,12 @@
 
 #include "engine/expression_engine.h"
 #include "engine/output_sink.h"
+#include "files/text_file.h"
 #include "operations/standard_operations.h"
+#include "options/options_record.h"
 #include "scripts/script_file.h"
 #include "scripts/script_function_runner.h"
 #include "scripts/script_statement_list.h"
-#include "settings/options_record.h"
-#include "files/text_file.h"
 #include "values/utf8_text.h"
 
 namespace {

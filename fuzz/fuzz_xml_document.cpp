@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "engine/variable_table.h"
+#include "options/options_record.h"
 #include "settings/options_file.h"
-#include "settings/options_record.h"
 #include "settings/xml_document.h"
 
 namespace {

@@ -18,7 +18,7 @@
 #include "gui/graphs/graph3d_dialog.h"
 #include "gui/graphs/polar_plot_dialog.h"
 #include "operations/standard_operations.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include "line_reader.h"
 #include "plot_target.h"
 #include "engine/output_sink.h"
+#include "options/options_record.h"
 #include "session/calculator_session.h"
-#include "settings/option_by_name.h"
-#include "settings/options_record.h"
 #include "settings/file_bytes.h"
+#include "settings/option_by_name.h"
 #include "settings/program_folder.h"
 
 namespace {

@@ -10,8 +10,8 @@
 
 #include "gui/window/calculator_dialog.h"
 #include "gui/window/expression_editor.h"
+#include "options/options_record.h"
 #include "settings/options_file.h"
-#include "settings/options_record.h"
 
 namespace vr::test {
 

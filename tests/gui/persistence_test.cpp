@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "files/whole_file.h"
 #include "gui/window/session_keeper.h"
 #include "gui_test_support.h"
 #include "session/calculator_session.h"
@@ -223,7 +224,7 @@ class PersistenceTest : public QObject {
         {"over-size",
          [&](const QString& f) {
            WriteFile(f, whole);
-           std::filesystem::resize_file(f.toStdString(), kMaxOptionsFileBytes + 1);
+           std::filesystem::resize_file(f.toStdString(), kMaxDataFileBytes + 1);
          }},
         {"not a file", [&](const QString& f) { QVERIFY(QDir().mkpath(f + "/inside")); }},
         {"missing", [&](const QString&) {}},

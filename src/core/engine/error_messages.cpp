@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

@@ -98,7 +98,7 @@ class ExpressionEngine {
   std::vector<Token> tokens_;
   std::vector<Token> postfix_;
   std::vector<Token> operatorStack_;
-  ValueStack stack_{50};  // reused by every evaluation
+  ValueStack stack_;  // reused by every evaluation
   NumericProgram program_;  // the postfix list compiled, made on first use
 
   ErrorCode Evaluate(const std::vector<Token>& postfix, NumericProgram& program, Value& result);

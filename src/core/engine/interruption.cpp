@@ -3,7 +3,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

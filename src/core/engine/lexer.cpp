@@ -9,7 +9,8 @@
 #include "engine/expression_engine.h"
 #include "engine/named_constants.h"
 #include "engine/operator_code.h"
-#include "settings/options_record.h"
+#include "files/ascii.h"
+#include "options/options_record.h"
 #include "values/utf8_text.h"
 #include "values/value_text.h"
 
@@ -17,28 +18,13 @@ namespace vr {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsHexDigit(char c) {
-  return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
 bool IsRadixSuffixLetter(char c) {
   return c == 'o' || c == 'O' || c == 's' || c == 'S' || c == 'h' || c == 'H';
 }
 
 // The characters a number in another radix may be written with, suffixes
 // included.
-bool IsRadixRunChar(char c) { return IsHexDigit(c) || IsRadixSuffixLetter(c); }
-
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+bool IsRadixRunChar(char c) { return IsAsciiHexDigit(c) || IsRadixSuffixLetter(c); }
 
 char At(std::string_view s, std::size_t pos) { return pos < s.size() ? s[pos] : '\0'; }
 
@@ -116,7 +102,7 @@ int DetectRadixAt(std::string_view buf, std::size_t pos, int numberBase) {
 }
 
 int DigitValue(char c) {
-  if (IsDigit(c)) return c - '0';
+  if (IsAsciiDigit(c)) return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
 }
@@ -141,7 +127,7 @@ TokenClass ReadRadixNumber(std::string_view buf, std::size_t& pos, int r, std::s
 }
 
 void AppendDigits(std::string_view buf, std::size_t& pos, std::string& text) {
-  while (pos < buf.size() && IsDigit(buf[pos])) text.push_back(buf[pos++]);
+  while (pos < buf.size() && IsAsciiDigit(buf[pos])) text.push_back(buf[pos++]);
 }
 
 // A decimal point may be written as a comma; the token always holds a point.
@@ -176,7 +162,7 @@ TokenClass ReadDecimalNumber(std::string_view buf, std::size_t& pos, std::string
     }
     return next == ':' ? TokenClass::TimeLiteral : TokenClass::FractionLiteral;
   }
-  if ((next == '+' || next == '-') && At(buf, pos + 1) == 'i' && IsDigit(At(buf, pos + 2))) {
+  if ((next == '+' || next == '-') && At(buf, pos + 1) == 'i' && IsAsciiDigit(At(buf, pos + 2))) {
     text.push_back(next);
     text.push_back('i');
     pos += 2;
@@ -267,11 +253,11 @@ void ExpressionEngine::PrepareText(std::string_view text) {
       lastWritten = c;
       continue;
     }
-    if (IsBlank(c)) continue;
+    if (IsAsciiSpace(c)) continue;
     if (c == '\'' || c == '"') {
       quoted = true;
       quote = c;
-    } else if ((c == '.' || c == ',') && !IsDigit(lastWritten)) {
+    } else if ((c == '.' || c == ',') && !IsAsciiDigit(lastWritten)) {
       // ".5" reads as "0.5"
       buffer_.push_back('0');
     }
@@ -374,12 +360,12 @@ TokenClass ExpressionEngine::NextToken(std::int32_t& op, std::string& text) {
       break;
   }
 
-  if (IsDigit(c)) {
+  if (IsAsciiDigit(c)) {
     if (next == 'x') {
       // The leading digit is only the marker: 5x1f and 0x1f are the same.
       cursor_ += 2;
       text = "0x";
-      while (cursor_ < buf.size() && IsHexDigit(buf[cursor_])) text.push_back(buf[cursor_++]);
+      while (cursor_ < buf.size() && IsAsciiHexDigit(buf[cursor_])) text.push_back(buf[cursor_++]);
       return TokenClass::HexLiteral;
     }
     const int r = DetectRadix();
@@ -391,7 +377,7 @@ TokenClass ExpressionEngine::NextToken(std::int32_t& op, std::string& text) {
     const std::size_t start = cursor_;
     while (cursor_ < buf.size()) {
       const char ch = buf[cursor_];
-      if (IsDigit(ch) || ch == '_') {
+      if (IsAsciiDigit(ch) || ch == '_') {
         ++cursor_;
       } else if (IsLetterAt(buf, cursor_)) {
         cursor_ += Utf8CharLength(buf, cursor_);

@@ -4,15 +4,12 @@
 
 #include "engine/named_constants.h"
 #include "engine/real_rules.h"
+#include "engine/value_stack.h"
 #include "values/utf8_text.h"
 
 namespace vr {
 
 namespace {
-
-// The general evaluator's stack holds at most this many Values; a line that
-// needs more fails there, so the program must not answer it.
-constexpr int kStackLimit = 49;
 
 // The steps of the program: the operator steps, each with its name, the
 // operator it stands for and the Real rule it applies (to `a`, or to `a`
@@ -218,7 +215,7 @@ __attribute__((aligned(64))) ErrorCode NumericProgram::Execute(Value& result,
   // (whose element 0 only receives the empty accumulator of the first push).
   // Each step works out its result in `r` before it becomes the top, so
   // that the top can stay in a register.
-  double stack[kStackLimit + 1];
+  double stack[kValueStackLimit + 1];
   double* below = stack;
   double acc = 0.0;
   for (const Instruction* next = code_.data();;) {
@@ -370,8 +367,10 @@ int NumericProgram::BindingFor(const std::string& name) {
   return static_cast<int>(bindings_.size()) - 1;
 }
 
+// A line that needs more than the evaluator's stack holds fails there, so the
+// program must not answer it either.
 bool NumericProgram::HasRoom(int extra) const {
-  return static_cast<int>(slots_.size()) + extra <= kStackLimit;
+  return static_cast<int>(slots_.size()) + extra <= kValueStackLimit;
 }
 
 bool NumericProgram::PushOperand(double constant, int binding) {

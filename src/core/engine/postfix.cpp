@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "engine/expression_engine.h"
+#include "engine/literal_value.h"
 #include "engine/named_constants.h"
-#include "values/value_text.h"
 
 namespace vr {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

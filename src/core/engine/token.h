@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "values/token_class.h"
+#include "engine/token_class.h"
 #include "values/value.h"
 
 namespace vr {

@@ -6,17 +6,19 @@
 
 namespace vr {
 
-// The bounded stack of the evaluator. A capacity request below 20 or above
-// 100 becomes 40, and a push fails once capacity - 1 Values are held, so the
-// evaluator's 50 slots hold at most 49 Values.
+// The most Values the evaluator's stack holds; a line that needs more fails
+// with a stack overflow, and the compiled numeric programs keep to it too.
+inline constexpr int kValueStackLimit = 49;
+
+// The bounded stack of the evaluator.
 class ValueStack {
  public:
-  explicit ValueStack(int capacityRequest = 50);
+  ValueStack() : slots_(kValueStackLimit) {}
   virtual ~ValueStack() = default;
 
   // The new count, or -1 when full.
   int Push(const Value& v) {
-    if (count_ >= capacity_ - 1) return -1;
+    if (count_ >= kValueStackLimit) return -1;
     slots_[static_cast<std::size_t>(count_)] = v;
     return ++count_;
   }
@@ -28,7 +30,6 @@ class ValueStack {
   }
   int Count() const { return count_; }
   bool IsEmpty() const { return count_ == 0; }
-  int Capacity() const { return capacity_; }
   void Clear() { count_ = 0; }
 
   // The Value `depth` places below the top (0 is the top), for operations
@@ -36,7 +37,6 @@ class ValueStack {
   Value& Peek(int depth = 0) { return slots_[static_cast<std::size_t>(count_ - 1 - depth)]; }
 
  private:
-  int capacity_;
   int count_ = 0;
   std::vector<Value> slots_;
 };

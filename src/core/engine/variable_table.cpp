@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "files/ascii.h"
 #include "values/utf8_text.h"
 
 namespace vr {
@@ -40,10 +41,8 @@ std::uint64_t HashBytes(std::uint64_t h, std::string_view bytes) {
 std::size_t VariableTable::NameHash::operator()(std::string_view name) const {
   std::uint64_t h = kFnvOffset;
   for (const char c : name) {
-    auto b = static_cast<unsigned char>(c);
-    if (b >= 0x80) return static_cast<std::size_t>(HashBytes(kFnvOffset, Utf8ToLower(name)));
-    if (b >= 'A' && b <= 'Z') b = static_cast<unsigned char>(b - 'A' + 'a');
-    h ^= b;
+    if (static_cast<unsigned char>(c) >= 0x80) return static_cast<std::size_t>(HashBytes(kFnvOffset, Utf8ToLower(name)));
+    h ^= static_cast<unsigned char>(AsciiLower(c));
     h *= kFnvPrime;
   }
   return static_cast<std::size_t>(h);

@@ -8,7 +8,7 @@ namespace vr {
 
 // The most any data file of the program folder (options, scripts, unit
 // table) may hold: far above anything written by hand, far below what would
-// take the machine's memory.
+// take the machine's memory. A larger options file is left alone, not read.
 inline constexpr std::size_t kMaxDataFileBytes = std::size_t{32} << 20;
 
 enum class WholeFileStatus { Read, Missing, Failed };

@@ -5,7 +5,7 @@
 
 #include "graphs/graph_function.h"
 #include "graphs/polar_model.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

@@ -55,7 +55,7 @@ void SurfaceModel::ApplyInputs(ExpressionEngine& engine, const SurfaceEdits& typ
   EvaluateRealField(engine, typed.zScale, scale);
   const double whole = std::trunc(std::fabs(scale.num.real));
   // NaN fails the comparison as well and becomes 1.
-  inputs_.zScale = whole >= 1.0 ? std::min(whole, 2147483647.0) : 1.0;
+  inputs_.zScale = whole >= 1.0 ? std::min(whole, double{kIntegerMax}) : 1.0;
 
   Value shift = Value::MakeReal(inputs_.zShift);
   if (EvaluateRealField(engine, typed.zShift, shift)) inputs_.zShift = Trunc32(shift.num.real);

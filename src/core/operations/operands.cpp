@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "engine/error_messages.h"
 #include "engine/expression_engine.h"
@@ -87,28 +86,6 @@ ValueKind UnifyOperands(Value& x, Value& y) {
   return k;
 }
 
-// ---- Times as seconds -------------------------------------------------------
-
-double TimeToSeconds(const TimeParts& t) {
-  return 3600.0 * t.hours + 60.0 * t.minutes + static_cast<double>(t.seconds);
-}
-
-TimeParts SecondsToTime(double seconds) {
-  const bool negative = seconds <= 0;
-  const double u = negative ? -seconds : seconds;
-  TimeParts t{};
-  t.hours = Trunc32(std::floor(u / 3600.0));
-  t.minutes = Trunc32((u - 3600.0 * t.hours) / 60.0);
-  t.seconds = Trunc32(u - 3600.0 * t.hours - 60.0 * t.minutes);
-  if (negative) {
-    // u >= 0 here, so every part is at least 0 and its negation fits.
-    t.hours = -t.hours;
-    t.minutes = -t.minutes;
-    t.seconds = -t.seconds;
-  }
-  return t;
-}
-
 // ---- Exact fractions --------------------------------------------------------
 
 namespace {
@@ -116,8 +93,6 @@ namespace {
 // Sums and products of two improper fractions need up to 126 bits before
 // they are reduced.
 __extension__ using Wide = __int128;
-
-constexpr Wide kInt32Max = std::numeric_limits<std::int32_t>::max();
 
 Wide Magnitude(Wide x) { return x < 0 ? -x : x; }
 
@@ -146,7 +121,7 @@ ErrorCode WideToFraction(Wide p, Wide q, FractionParts& out) {
     whole = ap / aq;
     numerator = ap % aq;
   }
-  if (whole > kInt32Max || numerator > kInt32Max || aq > kInt32Max) return kIntegerOverflow;
+  if (whole > kIntegerMax || numerator > kIntegerMax || aq > kIntegerMax) return kIntegerOverflow;
   out.whole = static_cast<std::int32_t>(whole);
   out.numerator = static_cast<std::int32_t>(numerator);
   out.denominator = static_cast<std::int32_t>(aq);
@@ -197,10 +172,9 @@ ErrorCode DivideFractions(const FractionParts& a, const FractionParts& b, Fracti
 }
 
 ErrorCode NegateFraction(const FractionParts& f, FractionParts& out) {
-  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
   out = f;
   std::int32_t& carrier = f.whole != 0 ? out.whole : out.numerator;
-  if (carrier == kMin) return kIntegerOverflow;
+  if (carrier == kIntegerMin) return kIntegerOverflow;
   carrier = -carrier;
   return kOk;
 }

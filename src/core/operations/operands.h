@@ -62,15 +62,8 @@ ValueKind CommonKind(const Value& a, const Value& b);
 // the operands by the returned kind). Returns the common kind.
 ValueKind UnifyOperands(Value& x, Value& y);
 
-// ---- Times as seconds -------------------------------------------------------
-
-// 3600*h + 60*m + s.
-double TimeToSeconds(const TimeParts& t);
-
-// Total seconds back to hours, minutes, seconds. A negative total gives all
-// three parts negated; there is no wrap at 24 hours. Fractions of a second are
-// dropped; parts out of the 32-bit range saturate.
-TimeParts SecondsToTime(double seconds);
+// Times are added, multiplied and compared as seconds: TimeToSeconds and
+// SecondsToTime in values/value_conversion.h.
 
 // ---- Exact fractions --------------------------------------------------------
 //

@@ -4,6 +4,7 @@
 #include <new>
 #include <string>
 
+#include "files/ascii.h"
 #include "files/text_file.h"
 #include "values/utf8_text.h"
 
@@ -30,7 +31,7 @@ constexpr std::array<Keyword, 10> kKeywords{{
 
 bool IsWordCharacter(std::string_view text, std::size_t pos) {
   const char c = text[pos];
-  return (c >= '0' && c <= '9') || c == '_' || Utf8IsLetter(text, pos);
+  return IsAsciiDigit(c) || c == '_' || Utf8IsLetter(text, pos);
 }
 
 }  // namespace

@@ -6,9 +6,10 @@
 #include "engine/expression_engine.h"
 #include "engine/interruption.h"
 #include "engine/value_stack.h"
+#include "files/ascii.h"
 #include "files/text_field.h"
+#include "options/options_record.h"
 #include "scripts/block_search.h"
-#include "settings/options_record.h"
 #include "values/utf8_text.h"
 #include "values/value_conversion.h"
 #include "values/value_text.h"
@@ -22,7 +23,7 @@ bool IsParameterName(std::string_view name) {
   if (name.empty() || !Utf8IsLetter(name, 0)) return false;
   for (std::size_t pos = 0; pos < name.size(); pos += Utf8CharLength(name, pos)) {
     const char c = name[pos];
-    if (!(c >= '0' && c <= '9') && c != '_' && !Utf8IsLetter(name, pos)) return false;
+    if (!IsAsciiDigit(c) && c != '_' && !Utf8IsLetter(name, pos)) return false;
   }
   return true;
 }

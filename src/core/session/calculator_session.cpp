@@ -5,17 +5,19 @@
 
 #include "engine/error_messages.h"
 #include "engine/interruption.h"
+#include "files/ascii.h"
 #include "graphs/graph2d_model.h"
 #include "graphs/graph_command.h"
 #include "graphs/graph_command_target.h"
 #include "graphs/polar_model.h"
 #include "graphs/surface_model.h"
 #include "operations/standard_operations.h"
+#include "options/options_record.h"
 #include "scripts/script_folder.h"
 #include "scripts/script_function_runner.h"
+#include "session/line_capacity.h"
 #include "settings/damaged_file.h"
 #include "settings/options_file.h"
-#include "settings/options_record.h"
 #include "settings/program_folder.h"
 #include "units/unit_table_file.h"
 #include "values/utf8_text.h"
@@ -26,13 +28,9 @@ namespace vr {
 
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
 std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && IsAsciiSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsAsciiSpace(text.back())) text.remove_suffix(1);
   return text;
 }
 
@@ -50,13 +48,8 @@ int DisplayRadix(int numberBase) {
   }
 }
 
-// The line buffer of the expression window holds this many characters; a
-// longer line is refused rather than cut, so that nothing the user did not
-// see evaluated is taken for the whole line.
-constexpr std::size_t kLineCapacity = 255;
-
 bool LongerThanCapacity(std::string_view line) {
-  std::size_t count = 0;
+  int count = 0;
   for (std::size_t pos = 0; pos < line.size(); pos += Utf8CharLength(line, pos)) {
     if (++count > kLineCapacity) return true;
   }

@@ -1,5 +1,6 @@
 #include "settings/option_by_name.h"
 
+#include "files/ascii.h"
 #include "settings/options_elements.h"
 #include "values/utf8_text.h"
 #include "values/value_text.h"
@@ -8,13 +9,11 @@ namespace vr {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 // The next blank-separated word of `text` from `pos`; empty at the end.
 std::string_view NextWord(std::string_view text, std::size_t& pos) {
-  while (pos < text.size() && IsBlank(text[pos])) ++pos;
+  while (pos < text.size() && IsSpaceOrTab(text[pos])) ++pos;
   const std::size_t start = pos;
-  while (pos < text.size() && !IsBlank(text[pos])) ++pos;
+  while (pos < text.size() && !IsSpaceOrTab(text[pos])) ++pos;
   return text.substr(start, pos - start);
 }
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

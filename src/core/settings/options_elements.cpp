@@ -137,7 +137,7 @@ void ApplyElementText(const OptionElement& element, std::string_view text, Optio
       break;
     case ElementRule::Precision: {
       const std::int32_t precision = Atoi(text);
-      element.set(options, precision < 0 || precision > 15 ? 15 : precision);
+      element.set(options, precision < 0 || precision > kMaxPrecision ? kMaxPrecision : precision);
       break;
     }
     case ElementRule::NumberBase:

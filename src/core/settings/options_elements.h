@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

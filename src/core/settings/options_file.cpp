@@ -115,7 +115,7 @@ OptionsLoadResult LoadOptions(const std::filesystem::path& file, OptionsRecord& 
                               VariableTable& variables) {
   std::string bytes;
   std::string error;
-  switch (ReadWholeFile(file, kMaxOptionsFileBytes, bytes, error)) {
+  switch (ReadWholeFile(file, kMaxDataFileBytes, bytes, error)) {
     case WholeFileStatus::Missing:
       return Defaults(options, OptionsFileStatus::Missing, {});
     case WholeFileStatus::Failed:

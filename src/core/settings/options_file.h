@@ -6,13 +6,11 @@
 #include <string_view>
 
 #include "engine/variable_table.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 
 inline constexpr std::string_view kOptionsFileName = "options.xml";
-// Larger files are not options files; they are left alone, not read.
-inline constexpr std::size_t kMaxOptionsFileBytes = 32u << 20;
 
 // folder / "options.xml".
 std::filesystem::path OptionsFilePath(const std::filesystem::path& programFolder);

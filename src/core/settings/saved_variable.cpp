@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "settings/options_record.h"
-#include "values/token_class.h"
+#include "engine/literal_value.h"
+#include "options/options_record.h"
 #include "values/value_text.h"
 
 namespace vr {

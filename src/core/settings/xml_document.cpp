@@ -12,10 +12,11 @@ constexpr std::size_t kNone = std::string_view::npos;
 constexpr std::size_t kMaxDocument = std::numeric_limits<std::int32_t>::max() - 16;
 constexpr std::string_view kTokenEnds = " \t\n\r<>=\\/?!";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+// XML's own white space: no vertical tab or form feed.
+bool IsXmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 std::size_t SkipBlanks(std::string_view text, std::size_t pos, std::size_t limit) {
-  while (pos < limit && IsBlank(text[pos])) ++pos;
+  while (pos < limit && IsXmlSpace(text[pos])) ++pos;
   return pos;
 }
 

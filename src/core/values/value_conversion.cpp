@@ -5,20 +5,18 @@
 #include <string>
 #include <string_view>
 
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "values/value_text.h"
 
 namespace vr {
 
 namespace {
 
-constexpr double kInt32Max = 2147483647.0;
-
 // A whole number held in 64 bits, brought into 32 bits the way Trunc32
 // brings a double.
 std::int32_t Saturate32(std::int64_t x) {
-  if (x > INT32_MAX) return INT32_MAX;
-  if (x < INT32_MIN) return INT32_MIN;
+  if (x > kIntegerMax) return kIntegerMax;
+  if (x < kIntegerMin) return kIntegerMin;
   return static_cast<std::int32_t>(x);
 }
 
@@ -74,20 +72,18 @@ void SetDateSerial(Value& v, double serial) {
 
 // x counted in seconds, split into hours, minutes and seconds with floor
 // division, so a negative count gives negative hours and positive minutes.
-void SecondsToTime(Value& v, double x) {
+// This is the conversion's own rule; time arithmetic uses SecondsToTime.
+void FloorSecondsToTime(Value& v, double x) {
   const std::int32_t h = Trunc32(std::floor(x / 3600));
   const std::int32_t m = Trunc32(std::floor((x - 3600.0 * h) / 60));
   const std::int32_t s = Trunc32(x - 3600.0 * h - 60.0 * m);
   SetTime(v, h, m, s);
 }
 
-double TimeSeconds(const TimeParts& t) {
-  return 3600.0 * t.hours + 60.0 * t.minutes + static_cast<double>(t.seconds);
-}
 
 ErrorCode FromReal(Value& v, ValueKind target) {
   const double x = v.num.real;
-  const bool tooLarge = !(x <= kInt32Max);  // NaN included
+  const bool tooLarge = !(x <= kIntegerMax);  // NaN included
   switch (target) {
     case ValueKind::Fraction:
       if (tooLarge) return kIntegerOverflow;
@@ -95,7 +91,7 @@ ErrorCode FromReal(Value& v, ValueKind target) {
       return kOk;
     case ValueKind::Time:
       if (tooLarge) return kIntegerOverflow;
-      SecondsToTime(v, x);
+      FloorSecondsToTime(v, x);
       return kOk;
     case ValueKind::Complex:
       SetComplex(v, x, 0.0);
@@ -132,7 +128,7 @@ ErrorCode FromFraction(Value& v, ValueKind target) {
       SetNumber(v, ValueKind::Integer, f.whole);
       return kOk;
     case ValueKind::Time:
-      SecondsToTime(v, f.whole);
+      FloorSecondsToTime(v, f.whole);
       return kOk;
     case ValueKind::String:
       SetString(v, FormatTriple('\\', f.whole, f.numerator, f.denominator));
@@ -150,7 +146,7 @@ ErrorCode FromTime(Value& v, ValueKind target) {
   switch (target) {
     case ValueKind::Real:
     case ValueKind::Integer:
-      SetNumber(v, target, TimeSeconds(t));
+      SetNumber(v, target, TimeToSeconds(t));
       return kOk;
     case ValueKind::Fraction: {
       const std::int32_t minutes = Saturate32(std::int64_t{60} * t.hours + t.minutes);
@@ -158,7 +154,7 @@ ErrorCode FromTime(Value& v, ValueKind target) {
       return kOk;
     }
     case ValueKind::Complex:
-      SetComplex(v, TimeSeconds(t), 0.0);
+      SetComplex(v, TimeToSeconds(t), 0.0);
       return kOk;
     case ValueKind::String:
       SetString(v, FormatTriple(':', t.hours, t.minutes, t.seconds));
@@ -211,7 +207,7 @@ ErrorCode FromInteger(Value& v, ValueKind target) {
       SetFraction(v, FractionParts{Trunc32(x), 0, 0});
       return kOk;
     case ValueKind::Time:
-      SecondsToTime(v, x);
+      FloorSecondsToTime(v, x);
       return kOk;
     case ValueKind::Complex:
       SetComplex(v, x, 0.0);
@@ -237,15 +233,15 @@ ErrorCode FromString(Value& v, ValueKind target) {
       return kOk;
     case ValueKind::Fraction:
       // Text is read exactly as the literals are.
-      SetFraction(v, LiteralToValue(TokenClass::FractionLiteral, v.text).num.fraction);
+      SetFraction(v, ParseFraction(v.text).num.fraction);
       return kOk;
     case ValueKind::Time: {
-      const TimeParts t = LiteralToValue(TokenClass::TimeLiteral, v.text).num.time;
+      const TimeParts t = ParseTime(v.text).num.time;
       SetTime(v, t.hours, t.minutes, t.seconds);
       return kOk;
     }
     case ValueKind::Complex: {
-      const Value c = LiteralToValue(TokenClass::ComplexLiteral, v.text);
+      const Value c = ParseComplex(v.text);
       SetComplex(v, c.num.complex.re, c.num.complex.im);
       return kOk;
     }
@@ -336,7 +332,7 @@ ErrorCode NonFiniteCode(const Value& v) {
 
 bool IsInteger(double x) {
   double whole;
-  return std::modf(x, &whole) == 0.0 && x < kInt32Max;
+  return std::modf(x, &whole) == 0.0 && x < kIntegerMax;
 }
 
 double RoundHalfAway(double x) {
@@ -376,10 +372,30 @@ bool ValuesEqual(const Value& a, const Value& b) {
   }
 }
 
+double TimeToSeconds(const TimeParts& t) {
+  return 3600.0 * t.hours + 60.0 * t.minutes + static_cast<double>(t.seconds);
+}
+
+TimeParts SecondsToTime(double seconds) {
+  const bool negative = seconds <= 0;
+  const double u = negative ? -seconds : seconds;
+  TimeParts t{};
+  t.hours = Trunc32(std::floor(u / 3600.0));
+  t.minutes = Trunc32((u - 3600.0 * t.hours) / 60.0);
+  t.seconds = Trunc32(u - 3600.0 * t.hours - 60.0 * t.minutes);
+  if (negative) {
+    // u >= 0 here, so every part is at least 0 and its negation fits.
+    t.hours = -t.hours;
+    t.minutes = -t.minutes;
+    t.seconds = -t.seconds;
+  }
+  return t;
+}
+
 std::int32_t Trunc32(double x) {
   if (std::isnan(x)) return 0;
-  if (x >= kInt32Max) return INT32_MAX;
-  if (x <= -2147483648.0) return INT32_MIN;
+  if (x >= kIntegerMax) return kIntegerMax;
+  if (x <= kIntegerMin) return kIntegerMin;
   return static_cast<std::int32_t>(x);
 }
 

@@ -8,7 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "settings/options_record.h"
+#include "files/ascii.h"
+#include "options/options_record.h"
 #include "values/c_locale_scope.h"
 #include "values/utf8_text.h"
 #include "values/value_conversion.h"
@@ -29,11 +30,11 @@ bool IsDoublePattern(std::string_view pattern) {
     if (++i < pattern.size() && pattern[i] == '%') continue;
     while (i < pattern.size() && std::string_view("-+ #0").find(pattern[i]) != std::string_view::npos) ++i;
     int digits = 0;
-    while (i < pattern.size() && pattern[i] >= '0' && pattern[i] <= '9' && ++digits <= 3) ++i;
+    while (i < pattern.size() && IsAsciiDigit(pattern[i]) && ++digits <= 3) ++i;
     if (i < pattern.size() && pattern[i] == '.') {
       ++i;
       digits = 0;
-      while (i < pattern.size() && pattern[i] >= '0' && pattern[i] <= '9' && ++digits <= 3) ++i;
+      while (i < pattern.size() && IsAsciiDigit(pattern[i]) && ++digits <= 3) ++i;
     }
     if (i < pattern.size() && pattern[i] == 'l') ++i;
     if (i >= pattern.size() || std::string_view("eEfFgGaA").find(pattern[i]) == std::string_view::npos) {
@@ -76,33 +77,6 @@ void SplitTriple(std::string_view text, char sep, std::int32_t out[3]) {
   }
 }
 
-// re+i im or re-i im, with an optional sign in front of re. The sign is set
-// aside first so that only a sign directly before the letter i splits.
-Value ParseComplex(std::string_view text) {
-  std::string real;
-  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-    real += text[0];
-    text.remove_prefix(1);
-  }
-  std::size_t split = std::string_view::npos;
-  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-    if ((text[i] == '+' || text[i] == '-') && text[i + 1] == 'i') {
-      split = i;
-      break;
-    }
-  }
-  if (split == std::string_view::npos) {
-    real += text;
-    return Value::MakeComplex(Atof(real), 0.0);
-  }
-  real += text.substr(0, split);
-  double im = Atof(text.substr(split + 2));
-  if (text[split] == '-') im = -im;
-  return Value::MakeComplex(Atof(real), im);
-}
-
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
 int DigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'z') return c - 'a' + 10;
@@ -116,7 +90,7 @@ int DigitValue(char c) {
 std::int64_t ParseLong(std::string_view text, int base, std::uint64_t positiveLimit) {
   if (base < 0 || base == 1 || base > 36) return 0;
   std::size_t i = 0;
-  while (i < text.size() && IsSpace(text[i])) ++i;
+  while (i < text.size() && IsAsciiSpace(text[i])) ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     negative = text[i] == '-';
@@ -149,7 +123,7 @@ std::int64_t ParseLong(std::string_view text, int base, std::uint64_t positiveLi
 bool IsAllDigits(std::string_view text) {
   if (text.empty()) return false;
   for (const char c : text) {
-    if (c < '0' || c > '9') return false;
+    if (!IsAsciiDigit(c)) return false;
   }
   return true;
 }
@@ -216,10 +190,10 @@ void ReadDigitGroups(std::string_view s, int dateFormat, Ymd& d) {
   int count = 0;
   std::size_t i = 0;
   while (count < 3) {
-    while (i < s.size() && (s[i] < '0' || s[i] > '9')) ++i;
+    while (i < s.size() && !IsAsciiDigit(s[i])) ++i;
     if (i == s.size()) break;
     const std::size_t start = i;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+    while (i < s.size() && IsAsciiDigit(s[i])) ++i;
     groups[count++] = Atoi(s.substr(start, i - start));
   }
   if (count == 1) {
@@ -253,12 +227,6 @@ std::string FormatTriple(char sep, std::int32_t a, std::int32_t b, std::int32_t 
   out += sep;
   out += std::to_string(c);
   return out;
-}
-
-std::string BuildNumberFormat(int format, int precision) {
-  if (format == 0) return "%e";
-  if (precision < 0 || precision > 15) precision = 15;
-  return "%." + std::to_string(precision) + "g";
 }
 
 std::string FormatNumber(double x) {
@@ -358,29 +326,43 @@ std::string FormatDate(const DayDate& date, int dateFormat) {
   return std::string(buffer, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
-Value LiteralToValue(TokenClass tokenClass, std::string_view text) {
+Value ParseFraction(std::string_view text) {
   std::int32_t parts[3];
-  switch (tokenClass) {
-    case TokenClass::Number:
-      return Value::MakeReal(Atof(text));
-    case TokenClass::FractionLiteral:
-      SplitTriple(text, '\\', parts);
-      return Value::MakeFraction(parts[0], parts[1], parts[2]);
-    case TokenClass::ComplexLiteral:
-      return ParseComplex(text);
-    case TokenClass::HexLiteral:
-      return Value::MakeInteger(Strtol32(text, 16));
-    case TokenClass::TimeLiteral:
-      SplitTriple(text, ':', parts);
-      return Value::MakeTime(parts[0], parts[1], parts[2]);
-    case TokenClass::StringLiteral:
-      return Value::MakeString(std::string(text));
-    case TokenClass::DateLiteral:
-      return Value::MakeDate(ParseDate(text, Options().dateFormat));
-    default:
-      return Value::MakeReal(0.0);
-  }
+  SplitTriple(text, '\\', parts);
+  return Value::MakeFraction(parts[0], parts[1], parts[2]);
 }
+
+Value ParseTime(std::string_view text) {
+  std::int32_t parts[3];
+  SplitTriple(text, ':', parts);
+  return Value::MakeTime(parts[0], parts[1], parts[2]);
+}
+
+// The sign is set aside first so that only a sign directly before the letter
+// i splits.
+Value ParseComplex(std::string_view text) {
+  std::string real;
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+    real += text[0];
+    text.remove_prefix(1);
+  }
+  std::size_t split = std::string_view::npos;
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    if ((text[i] == '+' || text[i] == '-') && text[i + 1] == 'i') {
+      split = i;
+      break;
+    }
+  }
+  if (split == std::string_view::npos) {
+    real += text;
+    return Value::MakeComplex(Atof(real), 0.0);
+  }
+  real += text.substr(0, split);
+  double im = Atof(text.substr(split + 2));
+  if (text[split] == '-') im = -im;
+  return Value::MakeComplex(Atof(real), im);
+}
+
 
 DayDate ParseDate(std::string_view text, int dateFormat) {
   const DayDate now = CurrentLocalDateTime();
@@ -429,7 +411,7 @@ std::int32_t Atoi(std::string_view text) {
 }
 
 std::int32_t Strtol32(std::string_view text, int base) {
-  return static_cast<std::int32_t>(ParseLong(text, base, INT32_MAX));
+  return static_cast<std::int32_t>(ParseLong(text, base, kIntegerMax));
 }
 
 }  // namespace vr

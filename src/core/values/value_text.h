@@ -3,15 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "values/token_class.h"
 #include "values/value.h"
 
 namespace vr {
-
-// (token classes: values/token_class.h)
-
-// The printf pattern for doubles from "Format" and "Precision".
-std::string BuildNumberFormat(int format, int precision);
 
 // A double through the current NumberFormat.
 std::string FormatNumber(double x);
@@ -21,7 +15,11 @@ std::string FormatValue(const Value& v);
 std::string FormatTriple(char sep, std::int32_t a, std::int32_t b, std::int32_t c);
 std::string FormatInBase(double x, int radix);
 std::string FormatDate(const DayDate& date, int dateFormat);
-Value LiteralToValue(TokenClass tokenClass, std::string_view text);
+// The text forms the literals and the string conversions read: "a\b\c" or
+// "b\c", "h:m:s" or "m:s", re+i im or re-i im with an optional leading sign.
+Value ParseFraction(std::string_view text);
+Value ParseTime(std::string_view text);
+Value ParseComplex(std::string_view text);
 DayDate ParseDate(std::string_view text, int dateFormat);
 
 // The C library readers with the 32-bit `long` the formats were made for.

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "graphs/control_anchors.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 class QAction;
 class QLabel;

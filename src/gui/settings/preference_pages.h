@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <array>
 
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 class QCheckBox;
 class QComboBox;

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 class QDialogButtonBox;
 class QTabWidget;

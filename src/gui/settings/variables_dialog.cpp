@@ -8,8 +8,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "options/options_record.h"
 #include "session/calculator_session.h"
-#include "settings/options_record.h"
 #include "values/value_text.h"
 
 namespace vr {

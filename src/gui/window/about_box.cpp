@@ -10,7 +10,7 @@
 
 #include "gui/platform/app_icon.h"
 #include "gui/platform/help_pages.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

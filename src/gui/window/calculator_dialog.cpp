@@ -30,8 +30,8 @@
 #include "gui/window/unit_conversion_mode.h"
 #include "gui/window/window_options.h"
 #include "gui/window/window_placement.h"
+#include "options/options_record.h"
 #include "session/calculator_session.h"
-#include "settings/options_record.h"
 
 namespace vr {
 

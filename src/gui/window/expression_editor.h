@@ -5,6 +5,8 @@
 #include <QTextCharFormat>
 #include <QTextEdit>
 
+#include "session/line_capacity.h"
+
 namespace vr {
 
 // The expression window: plain text with character formats, one expression
@@ -17,8 +19,6 @@ class ExpressionEditor : public QTextEdit {
  public:
   // The window keeps at most this many lines; the oldest go first.
   static constexpr int kMaxLines = 500;
-  // A line is read for evaluation with at most this many characters.
-  static constexpr int kLineCapacity = 255;
   // Point sizes selected by the "FontSize" index; other indexes take the last.
   static constexpr int kFontSizes[] = {9, 10, 11, 12, 14, 16};
 

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "operations/builtins/function_catalogue.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

@@ -10,7 +10,7 @@
 
 #include "gui/controls/color_ref.h"
 #include "gui/controls/round_button.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "gui/window/keypad.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

@@ -9,8 +9,8 @@
 
 #include "gui/window/expression_editor.h"
 #include "gui/window/line_runner.h"
+#include "options/options_record.h"
 #include "session/calculator_session.h"
-#include "settings/options_record.h"
 
 namespace vr {
 

@@ -20,7 +20,7 @@
 #include "gui/window/preferences_commit.h"
 #include "gui/window/ui_language.h"
 #include "gui/window/unit_conversion_mode.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

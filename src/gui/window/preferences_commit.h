@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

@@ -10,7 +10,7 @@
 #include "gui/window/calculator_dialog.h"
 #include "gui/window/expression_editor.h"
 #include "gui/window/line_flow.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "gui/window/keypad.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "units/unit_converter.h"
 #include "units/unit_tables.h"
 

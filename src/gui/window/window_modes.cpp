@@ -16,7 +16,7 @@
 #include "gui/window/menu_commands.h"
 #include "gui/window/text_insertion.h"
 #include "gui/window/unit_conversion_mode.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 class QWidget;
 

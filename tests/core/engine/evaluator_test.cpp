@@ -8,7 +8,7 @@
 #include "engine/error_messages.h"
 #include "engine/expression_engine.h"
 #include "engine/variable_table.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "values/text_limit.h"
 #include "values/value_text.h"
 

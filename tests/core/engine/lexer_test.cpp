@@ -6,7 +6,7 @@
 
 #include "engine/expression_engine.h"
 #include "operations/standard_operations.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 namespace {

@@ -14,7 +14,7 @@
 #include "engine/error_messages.h"
 #include "engine/expression_engine.h"
 #include "operations/standard_operations.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "values/value_text.h"
 
 namespace vr {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "graphs/argument_field.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 namespace {

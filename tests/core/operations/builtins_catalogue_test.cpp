@@ -3,7 +3,7 @@
 #include <string>
 
 #include "operations/builtins/function_catalogue.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 namespace {

@@ -16,7 +16,7 @@
 #include "engine/value_stack.h"
 #include "operations/operands.h"
 #include "operations/standard_operations.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "values/value.h"
 #include "values/value_text.h"
 
@@ -73,7 +73,7 @@ class OperatorTest : public ::testing::Test {
   ScopedOptions options_;  // English messages, "%.15g"
   OperationTable table_;
   ExpressionEngine engine_;
-  ValueStack stack_{50};
+  ValueStack stack_;
 };
 
 }  // namespace vr::operators_test

@@ -14,9 +14,9 @@
 #include "engine/error_messages.h"
 #include "engine/expression_engine.h"
 #include "operations/standard_operations.h"
+#include "options/options_record.h"
 #include "scripts/script_file.h"
 #include "scripts/script_function_runner.h"
-#include "settings/options_record.h"
 #include "transcript.h"
 #include "values/value_text.h"
 

@@ -11,9 +11,9 @@
 
 #include "engine/interruption.h"
 #include "engine/output_sink.h"
+#include "options/options_record.h"
 #include "session/calculator_session.h"
 #include "settings/options_file.h"
-#include "settings/options_record.h"
 #include "transcript.h"
 
 namespace vr {

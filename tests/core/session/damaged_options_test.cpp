@@ -7,9 +7,9 @@
 #include <sstream>
 
 #include "core/settings/temp_folder.h"
+#include "options/options_record.h"
 #include "session/calculator_session.h"
 #include "settings/options_file.h"
-#include "settings/options_record.h"
 
 namespace vr {
 namespace {

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "engine/output_sink.h"
+#include "options/options_record.h"
 #include "session/calculator_session.h"
 #include "settings/option_by_name.h"
-#include "settings/options_record.h"
 #include "transcript.h"
 
 namespace vr {

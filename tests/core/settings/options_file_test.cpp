@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/settings/temp_folder.h"
+#include "files/whole_file.h"
 #include "settings/expressions_text.h"
 #include "settings/file_bytes.h"
 #include "settings/saved_variable.h"
@@ -179,10 +180,10 @@ TEST_F(OptionsFile, DamagedOrUnreadableFilesLeaveTheDefaults) {
     WriteBytes(rows.back().first, bytes);
   }
   std::filesystem::resize_file(rows.back().first,
-                               kMaxOptionsFileBytes);  // just small enough to be read
+                               kMaxDataFileBytes);  // just small enough to be read
   rows.push_back({folder / "huge", OptionsFileStatus::Unreadable});
   WriteBytes(rows.back().first, "<Options>");
-  std::filesystem::resize_file(rows.back().first, kMaxOptionsFileBytes + 1);
+  std::filesystem::resize_file(rows.back().first, kMaxDataFileBytes + 1);
   for (const auto& [file, status] : rows) {
     Loaded l = Read(good);
     VariableTable variables;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/values/value_description.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 namespace {

@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 namespace {

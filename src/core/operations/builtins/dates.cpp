@@ -2,7 +2,7 @@
 
 #include "operations/builtins/builtin_support.h"
 #include "operations/operands.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 #include "values/value_conversion.h"
 #include "values/value_text.h"
 

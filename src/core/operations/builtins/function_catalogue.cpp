@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "operations/standard_operations.h"
-#include "settings/options_record.h"
+#include "options/options_record.h"
 
 namespace vr {
 

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <complex>
 #include <cstdint>
-#include <limits>
 
 #include "engine/real_rules.h"
 #include "operations/builtins/builtin_support.h"
@@ -75,7 +74,7 @@ ErrorCode Square(const OperationCall& call) {
 
 std::int32_t Magnitude32(std::int32_t v) {
   // |INT32_MIN| does not exist in 32 bits; the nearest value stands in.
-  if (v == std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::max();
+  if (v == kIntegerMin) return kIntegerMax;
   return v < 0 ? -v : v;
 }
 

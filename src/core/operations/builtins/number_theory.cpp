@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <limits>
 #include <utility>
 #include <vector>
 
@@ -104,7 +103,6 @@ ErrorCode LeastCommonMultiple(std::int64_t a, std::int64_t b, std::int64_t& resu
 }
 
 void ContinuedFraction(double x, double tolerance, std::int32_t& pOut, std::int32_t& qOut) {
-  constexpr std::int64_t kLimit = std::numeric_limits<std::int32_t>::max();
   double whole = 0.0;
   double phi = std::modf(x, &whole);
   std::int64_t p = Trunc32(whole);
@@ -117,11 +115,11 @@ void ContinuedFraction(double x, double tolerance, std::int32_t& pOut, std::int3
     double y = 1.0 / phi;
     phi = std::modf(y, &whole);
     double term = std::floor(y);
-    if (!(term < static_cast<double>(kLimit))) break;
+    if (!(term < static_cast<double>(kIntegerMax))) break;
     auto a = static_cast<std::int64_t>(term);
     std::int64_t pNext = a * p + pPrev;
     std::int64_t qNext = a * q + qPrev;
-    if (pNext > kLimit || qNext > kLimit) break;
+    if (pNext > kIntegerMax || qNext > kIntegerMax) break;
     pPrev = std::exchange(p, pNext);
     qPrev = std::exchange(q, qNext);
     double error = std::fabs(static_cast<double>(p) / static_cast<double>(q) - x);

@@ -94,7 +94,7 @@ ErrorCode Ratio(const OperationCall& call) {
   if (phi == 0.0) return PushResult(call, x);
   // Like every conversion of a Real to a fraction, parts beyond 32 bits
   // cannot be held.
-  if (!(magnitude < 2147483647.0)) return kIntegerOverflow;
+  if (!(magnitude < kIntegerMax)) return kIntegerOverflow;
   std::int32_t p = 0;
   std::int32_t q = 1;
   ContinuedFraction(magnitude, tolerance, p, q);
@@ -157,10 +157,9 @@ ErrorCode HoursMinutesSeconds(const OperationCall& call) {
   }
   // A time of day needs a finite number of seconds.
   if (ErrorCode e = NonFiniteCode(Value::MakeReal(seconds))) return e;
-  const std::int32_t t = Trunc32(seconds);
-  const std::int32_t hours = t / 3600;
-  const std::int32_t minutes = (t % 3600) / 60;
-  return PushResult(call, Value::MakeTime(hours, minutes, t - 3600 * hours - 60 * minutes));
+  // Whole seconds first, so a huge count saturates before it is split.
+  const TimeParts t = SecondsToTime(Trunc32(seconds));
+  return PushResult(call, Value::MakeTime(t.hours, t.minutes, t.seconds));
 }
 
 // The numerator and denominator of period and periodlen: a fraction's own

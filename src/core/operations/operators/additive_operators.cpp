@@ -1,7 +1,5 @@
 // Unary minus, addition and subtraction for every kind of value.
 
-#include <limits>
-
 #include "engine/real_rules.h"
 #include "engine/value_stack.h"
 #include "operations/operands.h"
@@ -13,12 +11,10 @@
 namespace vr {
 namespace {
 
-constexpr double kInt32Limit = 2147483647.0;
-
 // ---- Unary minus --------------------------------------------------------
 
 std::int32_t NegateSaturated(std::int32_t x) {
-  return x == std::numeric_limits<std::int32_t>::min() ? std::numeric_limits<std::int32_t>::max() : -x;
+  return x == kIntegerMin ? kIntegerMax : -x;
 }
 
 ErrorCode NegateNumber(Value& v, int) { return RealNegate(v.num.real, v.num.real); }
@@ -63,7 +59,7 @@ ErrorCode AddReal(Value& left, const Value& right, int) {
 
 ErrorCode AddInteger(Value& left, const Value& right, int) {
   RealAdd(left.num.real, right.num.real, left.num.real);
-  if (left.num.real >= kInt32Limit) left.kind = ValueKind::Real;
+  if (left.num.real >= kIntegerMax) left.kind = ValueKind::Real;
   return kOk;
 }
 

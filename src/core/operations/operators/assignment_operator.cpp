@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/expression_engine.h"
+#include "files/ascii.h"
 #include "operations/operands.h"
 #include "operations/operators/operator_families.h"
 
@@ -17,9 +18,7 @@ constexpr std::array<std::string_view, 4> kProtectedNames{"pi", "gold", "time", 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    char c = a[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != b[i]) return false;
+    if (AsciiLower(a[i]) != b[i]) return false;
   }
   return true;
 }

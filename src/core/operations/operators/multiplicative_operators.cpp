@@ -14,8 +14,6 @@
 namespace vr {
 namespace {
 
-constexpr double kInt32Limit = 2147483647.0;
-
 std::complex<double> AsComplex(const Value& v) { return {v.num.complex.re, v.num.complex.im}; }
 
 // A complex result with no imaginary part at all is an ordinary number.
@@ -36,7 +34,7 @@ ErrorCode MultiplyReal(Value& left, const Value& right, int) {
 
 ErrorCode MultiplyInteger(Value& left, const Value& right, int) {
   if (ErrorCode e = RealMultiply(left.num.real, right.num.real, left.num.real)) return e;
-  if (left.num.real >= kInt32Limit) left.kind = ValueKind::Real;
+  if (left.num.real >= kIntegerMax) left.kind = ValueKind::Real;
   return kOk;
 }
 

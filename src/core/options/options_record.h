@@ -20,6 +20,9 @@ struct WindowRect {
   std::int32_t height = -1;
 };
 
+// Results show 0 to this many significant digits ("Precision").
+inline constexpr std::int32_t kMaxPrecision = 15;
+
 // Every setting of the program, with its default. Colours are 0x00BBGGRR.
 // The operations, the text forms and the windows read the live record when
 // they run, so a change takes effect with the next evaluation.
@@ -31,7 +34,7 @@ struct OptionsRecord {
   std::int32_t saveWindowsPositions = 1;
   std::int32_t saveResults = 0;
   std::int32_t english = 1;
-  std::int32_t precision = 15;
+  std::int32_t precision = kMaxPrecision;
   WindowRect mainWindow;
   WindowRect functionsDialog;
   GraphGeometry graph2D;
@@ -65,9 +68,12 @@ struct OptionsRecord {
   std::int32_t timeLimit = 0;
 
   // Rebuilds numberFormat from format and precision (a precision outside
-  // 0..15 is taken as 15).
+  // 0..kMaxPrecision is taken as kMaxPrecision).
   void RebuildNumberFormat();
 };
+
+// The printf pattern for doubles from "Format" and "Precision".
+std::string BuildNumberFormat(int format, int precision);
 
 // The one live record of the process.
 OptionsRecord& Options();
