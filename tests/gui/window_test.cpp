@@ -2,6 +2,8 @@
 // modes, menus, shortcuts and files, and how it is laid out. Its life from
 // start-up to exit is in startup_test.cpp.
 
+#include <sys/stat.h>
+
 #include "gui/controls/round_button.h"
 #include "gui/window/about_box.h"
 #include "gui/window/command_line.h"
@@ -552,6 +554,10 @@ class WindowTest : public QObject {
     }
     QVERIFY(!Dialog().LoadScriptFile(folder_->FilePath("none.txt")));
     QCOMPARE(Editor().toPlainText(), QString());
+    // A pipe is refused at once instead of waiting for a writer.
+    const QString pipe = folder_->FilePath("pipe.txt");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(!Dialog().LoadScriptFile(pipe));
   }
 
   void savingAFile() {
@@ -564,6 +570,9 @@ class WindowTest : public QObject {
       QCOMPARE(ReadFile(path), QByteArray(keep ? "1+1\n2\n\n5\nx=5\n" : "1+1\n\nx=5\n"));
     }
     QVERIFY(!Dialog().SaveScriptFile(folder_->FilePath("no/such/folder.txt")));
+    // Nothing but the saved file is left beside it.
+    QCOMPARE(QFileInfo(path).dir().entryList({"out*"}, QDir::Files | QDir::Hidden),
+             QStringList{"out.txt"});
   }
 
   // Russian saves everything and starts the program again; English while

@@ -2,11 +2,16 @@
 // the expression window with the results calculated, or saved from it.
 #include <QFile>
 #include <QFileDialog>
+#include <QSaveFile>
 #include <QStringConverter>
 #include <QTextCursor>
 #include <QTextStream>
 
+#include <string>
+#include <string_view>
+
 #include "engine/expression_engine.h"
+#include "files/text_file.h"
 #include "gui/window/calculator_dialog.h"
 #include "gui/window/expression_editor.h"
 #include "gui/window/line_flow.h"
@@ -42,24 +47,24 @@ void CalculatorDialog::SaveScript() {
 
 bool CalculatorDialog::LoadScriptFile(const QString& path) {
   editor_->clear();
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
-  QTextStream in(&file);
-  in.setEncoding(QStringConverter::Utf8);
+  // The program's one reader: a regular file only, no larger than the data
+  // files may be, opened so that a pipe or a device cannot hang the window.
+  std::string text;
+  if (ReadTextFile(QFile::encodeName(path).toStdString(), text) != TextFileStatus::Ok) return false;
   const bool showResults = Options().showScriptResult != 0;
   QTextCursor c(editor_->document());
   c.movePosition(QTextCursor::End);
-  auto append = [&](const QString& text) {
-    c.insertText(text, editor_->NormalFormat());
+  auto append = [&](const QString& line) {
+    c.insertText(line, editor_->NormalFormat());
     c.insertBlock(c.blockFormat(), editor_->NormalFormat());
   };
   // A script may print into the window and clear it: the cursor is taken
   // again from the document's end after every line.
-  while (!in.atEnd()) {
-    const QString line = in.readLine();
+  for (const std::string_view raw : SplitLines(text)) {
+    const QString line = QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()));
     c.movePosition(QTextCursor::End);
     append(line);
-    if (IsSingleOperand(line.toStdString())) continue;
+    if (IsSingleOperand(std::string(raw))) continue;
     const QString result = flow_->CalculateLine(line);
     c = QTextCursor(editor_->document());
     c.movePosition(QTextCursor::End);
@@ -70,8 +75,10 @@ bool CalculatorDialog::LoadScriptFile(const QString& path) {
 }
 
 bool CalculatorDialog::SaveScriptFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) return false;
+  // Written beside the target and renamed over it: a failure leaves the old
+  // file whole.
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
   QTextStream out(&file);
   out.setEncoding(QStringConverter::Utf8);
   const bool keepResults = Options().saveResults != 0;
@@ -84,7 +91,7 @@ bool CalculatorDialog::SaveScriptFile(const QString& path) {
     out << line << '\n';
   }
   out.flush();
-  return file.error() == QFileDevice::NoError;
+  return file.commit();
 }
 
 }  // namespace vr
