@@ -10,6 +10,7 @@
 
 #include "gui/window/calculator_dialog.h"
 #include "gui/window/expression_editor.h"
+#include "gui/window/ui_language.h"
 #include "options/options_record.h"
 #include "settings/options_file.h"
 
@@ -69,6 +70,35 @@ struct StartedWindow {
   // For each message, whether the window was already shown when it came.
   QList<bool> toldOverTheWindow;
   bool closeAnyway = true;
+};
+
+// A window started in a fresh program folder for each test; the live
+// options and the English interface are put back after it.
+struct WindowFixture {
+  OptionsRecord saved;
+  std::unique_ptr<ProgramFolder> folder;
+  std::unique_ptr<StartedWindow> window;
+
+  void Begin() {
+    saved = Options();
+    folder = std::make_unique<ProgramFolder>();
+    Restart();
+  }
+  // Closes the window and starts it again, after writing an options file
+  // from `options` when given.
+  void Restart(const std::function<void(OptionsRecord&)>& options = {}, CommandLine line = {}) {
+    window.reset();
+    if (options) WriteOptionsFile(*folder, options);
+    window = std::make_unique<StartedWindow>(folder->Path(), std::move(line));
+  }
+  void End() {
+    window.reset();
+    folder.reset();
+    Options() = saved;
+    ApplyUiLanguage(true);
+  }
+  ExpressionEditor& Editor() const { return window->Editor(); }
+  CalculatorDialog& Dialog() const { return *window->dialog; }
 };
 
 // Sets the text and selects from `anchor` to `position` (-1: the end).

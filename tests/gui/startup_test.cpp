@@ -7,7 +7,6 @@
 #include "gui/platform/tray_presence.h"
 #include "gui/window/command_line.h"
 #include "gui/window/line_flow.h"
-#include "gui/window/ui_language.h"
 #include "file_size_limit.h"
 #include "gui_test_support.h"
 
@@ -17,30 +16,17 @@ using namespace vr::test;
 class StartupTest : public QObject {
   Q_OBJECT
 
-  OptionsRecord saved_;
-  std::unique_ptr<ProgramFolder> folder_;
-  std::unique_ptr<StartedWindow> window_;
+  WindowFixture w_;
 
-  ExpressionEditor& Editor() { return window_->Editor(); }
-  CalculatorDialog& Dialog() { return *window_->dialog; }
+  ExpressionEditor& Editor() { return w_.Editor(); }
+  CalculatorDialog& Dialog() { return w_.Dialog(); }
   void Restart(const std::function<void(OptionsRecord&)>& options = {}, CommandLine line = {}) {
-    window_.reset();
-    if (options) WriteOptionsFile(*folder_, options);
-    window_ = std::make_unique<StartedWindow>(folder_->Path(), std::move(line));
+    w_.Restart(options, std::move(line));
   }
 
  private slots:
-  void init() {
-    saved_ = Options();
-    folder_ = std::make_unique<ProgramFolder>();
-    Restart();
-  }
-  void cleanup() {
-    window_.reset();
-    folder_.reset();
-    Options() = saved_;
-    ApplyUiLanguage(true);
-  }
+  void init() { w_.Begin(); }
+  void cleanup() { w_.End(); }
 
   void commandLine() {
     using Row = std::tuple<QStringList, QString, bool>;
@@ -73,7 +59,7 @@ class StartupTest : public QObject {
   void failedSaveKeepsTheWindowOpenAndTheOldFileWhole() {
     TypeLine(Editor(), "1+1");
     Dialog().Exit();
-    const QString optionsFile = folder_->FilePath("options.xml");
+    const QString optionsFile = w_.folder->FilePath("options.xml");
     const QByteArray before = ReadFile(optionsFile);
     QVERIFY(!before.isEmpty());
     Restart();
@@ -82,18 +68,18 @@ class StartupTest : public QObject {
       // No file may grow beyond a few bytes: the new file cannot be written.
       const FileSizeLimit full(16);
       QSignalSpy finished(&Dialog(), &QDialog::finished);
-      window_->closeAnyway = false;
+      w_.window->closeAnyway = false;
       Dialog().Exit();
-      QVERIFY(window_->messages.size() == 1 && finished.count() == 0 && Dialog().isVisible());
-      window_->closeAnyway = true;
+      QVERIFY(w_.window->messages.size() == 1 && finished.count() == 0 && Dialog().isVisible());
+      w_.window->closeAnyway = true;
       Dialog().Exit();
       QVERIFY(finished.count() == 1 && ReadFile(optionsFile) == before);
     }
 
-    window_.reset();
-    WriteOptionsFile(*folder_, [](OptionsRecord& o) { o.precision = 7; });
+    w_.window.reset();
+    WriteOptionsFile(*w_.folder, [](OptionsRecord& o) { o.precision = 7; });
     const QByteArray written = ReadFile(optionsFile);
-    { CalculatorDialog neverStarted(folder_->Path(), {}); }
+    { CalculatorDialog neverStarted(w_.folder->Path(), {}); }
     QCOMPARE(ReadFile(optionsFile), written);
   }
 
@@ -127,7 +113,7 @@ class StartupTest : public QObject {
   void windowKeepsItsPlace() {
     const auto Frame = [&] { return Dialog().frameGeometry().topLeft(); };
     const auto savedRect = [&] {
-      const QString text = QString::fromUtf8(ReadFile(folder_->FilePath("options.xml")));
+      const QString text = QString::fromUtf8(ReadFile(w_.folder->FilePath("options.xml")));
       return QRegularExpression("<Geometry [^>]*>").match(text).captured();
     };
     Restart([](OptionsRecord& o) { o.mainWindow = {60, 50, 700, 500}; });
@@ -187,14 +173,14 @@ class StartupTest : public QObject {
 
   // Told once the window is up, in front of it.
   void hotKeyThatCannotBeHadIsReported() {
-    QVERIFY(window_->messages.isEmpty());
+    QVERIFY(w_.window->messages.isEmpty());
     Restart([](OptionsRecord& o) {
       o.hotKeyKey = 65;  // Control+Alt+A
       o.hotKeyModifiers = 6;
     });
     QCoreApplication::processEvents();
-    QCOMPARE(window_->messages, QStringList{"Not registered"});
-    QCOMPARE(window_->toldOverTheWindow, QList<bool>{true});
+    QCOMPARE(w_.window->messages, QStringList{"Not registered"});
+    QCOMPARE(w_.window->toldOverTheWindow, QList<bool>{true});
   }
 
   void editorLooksAsTheOptionsSay() {

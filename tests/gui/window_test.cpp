@@ -51,20 +51,16 @@ QRect Place(const QWidget* w, const QWidget* in) { return {w->mapTo(in, QPoint()
 class WindowTest : public QObject {
   Q_OBJECT
 
-  OptionsRecord saved_;
-  std::unique_ptr<ProgramFolder> folder_;
-  std::unique_ptr<StartedWindow> window_;
+  WindowFixture w_;
 
-  ExpressionEditor& Editor() { return window_->Editor(); }
-  CalculatorDialog& Dialog() { return *window_->dialog; }
+  ExpressionEditor& Editor() { return w_.Editor(); }
+  CalculatorDialog& Dialog() { return w_.Dialog(); }
   Keypad& Keys() { return Dialog().Keys(); }
   void Restart(const std::function<void(OptionsRecord&)>& options = {}, CommandLine line = {}) {
-    window_.reset();
-    if (options) WriteOptionsFile(*folder_, options);
-    window_ = std::make_unique<StartedWindow>(folder_->Path(), std::move(line));
+    w_.Restart(options, std::move(line));
   }
   void StartWithUnits() {
-    WriteFile(folder_->FilePath("units.dat"),
+    WriteFile(w_.folder->FilePath("units.dat"),
               "Length|Length|Длина\n+Length|m|м=1\n+Length|km|км=1000\n-Length|mile|?=1609.344\n"
               "Temperature|Temperature|Температура\n+Temperature|°C|°C=1\n"
               "+Temperature|°F|°F=5/9-160/9|9/5+32\n");
@@ -82,23 +78,14 @@ class WindowTest : public QObject {
   }
 
  private slots:
-  void init() {
-    saved_ = Options();
-    folder_ = std::make_unique<ProgramFolder>();
-    Restart();
-  }
-  void cleanup() {
-    window_.reset();
-    folder_.reset();
-    Options() = saved_;
-    ApplyUiLanguage(true);
-  }
+  void init() { w_.Begin(); }
+  void cleanup() { w_.End(); }
 
   // A long line leaves the window alive: timers fire, typing is held back,
   // the commands but Stop are off, and Esc or Stop ends the line with
   // "Interrupted" as its result. Closing waits for the line, then closes.
   void longLinesCanBeStopped() {
-    WriteFile(folder_->FilePath("spin.usc"),
+    WriteFile(w_.folder->FilePath("spin.usc"),
               "func spin(a)\nagain:\nintegral('sqrt(x)';0;1;0)\ngoto again\nendfunc\n");
     Restart();
     Dialog().show();
@@ -139,9 +126,9 @@ class WindowTest : public QObject {
   // A start-up script that runs long shows the window while it runs; Esc
   // stops its line and start-up goes on.
   void longStartUpScriptsShowTheWindowFirst() {
-    WriteFile(folder_->FilePath("spin.usc"),
+    WriteFile(w_.folder->FilePath("spin.usc"),
               "func spin(a)\nagain:\nintegral('sqrt(x)';0;1;0)\ngoto again\nendfunc\n");
-    WriteFile(folder_->FilePath("startup.usc"), "spin(1)\nseen=5\n");
+    WriteFile(w_.folder->FilePath("startup.usc"), "spin(1)\nseen=5\n");
     bool shownWhileRunning = false;
     QTimer::singleShot(LineRunner::kBusyAfterMs + 100, [&] {
       for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -150,8 +137,8 @@ class WindowTest : public QObject {
         QTest::keyClick(w, Qt::Key_Escape);
       }
     });
-    window_.reset();
-    window_ = std::make_unique<StartedWindow>(folder_->Path());
+    w_.window.reset();
+    w_.window = std::make_unique<StartedWindow>(w_.folder->Path());
     QVERIFY(shownWhileRunning);
     TypeLine(Editor(), "seen");
     QCOMPARE(Editor().Lines().at(1), QString("5"));
@@ -538,7 +525,7 @@ class WindowTest : public QObject {
   }
 
   void openingAFile() {
-    const QString path = folder_->FilePath("expr.txt");
+    const QString path = w_.folder->FilePath("expr.txt");
     // A single operand is taken for a result and not evaluated.
     using Row = std::tuple<QByteArray, bool, QString>;
     const Row rows[] = {{"1+1\n2\n", true, "1+1\n2\n2\n"},
@@ -552,10 +539,10 @@ class WindowTest : public QObject {
       QVERIFY(Dialog().LoadScriptFile(path));
       QCOMPARE(Editor().toPlainText(), window);
     }
-    QVERIFY(!Dialog().LoadScriptFile(folder_->FilePath("none.txt")));
+    QVERIFY(!Dialog().LoadScriptFile(w_.folder->FilePath("none.txt")));
     QCOMPARE(Editor().toPlainText(), QString());
     // A pipe is refused at once instead of waiting for a writer.
-    const QString pipe = folder_->FilePath("pipe.txt");
+    const QString pipe = w_.folder->FilePath("pipe.txt");
     QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     QVERIFY(!Dialog().LoadScriptFile(pipe));
   }
@@ -563,13 +550,13 @@ class WindowTest : public QObject {
   void savingAFile() {
     // The typed 5 is a single operand too and goes with the results.
     SetText(Editor(), "1+1\n2\n\n5\nx=5");
-    const QString path = folder_->FilePath("out.txt");
+    const QString path = w_.folder->FilePath("out.txt");
     for (int keep : {0, 1}) {
       Options().saveResults = keep;
       QVERIFY(Dialog().SaveScriptFile(path));
       QCOMPARE(ReadFile(path), QByteArray(keep ? "1+1\n2\n\n5\nx=5\n" : "1+1\n\nx=5\n"));
     }
-    QVERIFY(!Dialog().SaveScriptFile(folder_->FilePath("no/such/folder.txt")));
+    QVERIFY(!Dialog().SaveScriptFile(w_.folder->FilePath("no/such/folder.txt")));
     // Nothing but the saved file is left beside it.
     QCOMPARE(QFileInfo(path).dir().entryList({"out*"}, QDir::Files | QDir::Hidden),
              QStringList{"out.txt"});
@@ -590,8 +577,8 @@ class WindowTest : public QObject {
     QVERIFY(!Dialog().MenuAction(kCmdRussian)->isChecked() && restarts.isEmpty());
     QSignalSpy finished(&Dialog(), &QDialog::finished);
     Dialog().MenuAction(kCmdRussian)->trigger();
-    QCOMPARE(restarts, QStringList{QString::fromStdString(folder_->Path().string())});
-    QVERIFY(window_->messages.size() == 1 && finished.count() == 1);
+    QCOMPARE(restarts, QStringList{QString::fromStdString(w_.folder->Path().string())});
+    QVERIFY(w_.window->messages.size() == 1 && finished.count() == 1);
 
     Restart();
     QCOMPARE(Dialog().windowTitle(), QString("Калькулятор VadadeRivo"));
