@@ -91,11 +91,7 @@ void Graph2DDialog::RenderPicture(QImage& picture) {
     painter.restore();
   } else {
     painter.setPen(QPen(kCurveColor, 1));
-    if (!plot.curve.empty()) {
-      QPolygon line;
-      for (const PixelPoint& p : plot.curve) line << QPoint(p.x, p.y);
-      painter.drawPolyline(line);
-    }
+    DrawPixelCurve(painter, plot.curve);
     painter.setPen(AxisPen());
     if (plot.yAxisColumn) painter.drawLine(*plot.yAxisColumn, 0, *plot.yAxisColumn, h + 1);
     if (plot.xAxisRow) painter.drawLine(0, *plot.xAxisRow, w + 1, *plot.xAxisRow);

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QPolygon>
 #include <QPolygonF>
 #include <vector>
 
@@ -47,6 +48,16 @@ inline void DrawFineCurve(QPainter& painter, const std::vector<FinePoint>& curve
   QPolygonF line;
   line.reserve(static_cast<qsizetype>(curve.size()));
   for (const FinePoint& p : curve) line << QPointF(p.x, p.y);
+  painter.drawPolyline(line);
+}
+
+// The same at one to one: the curve through the pixels the drawing rules
+// placed.
+inline void DrawPixelCurve(QPainter& painter, const std::vector<PixelPoint>& curve) {
+  if (curve.empty()) return;
+  QPolygon line;
+  line.reserve(static_cast<qsizetype>(curve.size()));
+  for (const PixelPoint& p : curve) line << QPoint(p.x, p.y);
   painter.drawPolyline(line);
 }
 

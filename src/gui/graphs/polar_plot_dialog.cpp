@@ -79,11 +79,7 @@ void PolarPlotDialog::RenderPicture(QImage& picture) {
   }
   const PolarPlot plot = LayOutPolar(*samples_, size.width(), size.height());
   painter.setPen(QPen(kCurveColor, 1));
-  if (!plot.curve.empty()) {
-    QPolygon line;
-    for (const PixelPoint& p : plot.curve) line << QPoint(p.x, p.y);
-    painter.drawPolyline(line);
-  }
+  DrawPixelCurve(painter, plot.curve);
   painter.setPen(AxisPen());
   painter.drawLine(plot.axisColumn, 0, plot.axisColumn, size.height() + 1);
   painter.drawLine(0, plot.axisRow, size.width() + 1, plot.axisRow);
