@@ -203,7 +203,7 @@ bool RaceCase(const Case& c, bool fresh, int rounds, Figure& figure) {
 
 }  // namespace
 
-bool RaceEngines(int rounds) {
+bool RaceEngines(int rounds, const char* only) {
   Options().radian = 1;
   Options().RebuildNumberFormat();
   std::printf("CPU time per evaluation, median of %d interleaved rounds over %d fixed x values\n",
@@ -212,6 +212,7 @@ bool RaceEngines(int rounds) {
               "ours ns", "mu ns");
   bool ok = true;
   for (const Case& c : Cases()) {
+    if (only != nullptr && std::string(only) != c.name) continue;
     Figure fresh, reeval;
     if (!RaceCase(c, true, rounds, fresh) || !RaceCase(c, false, rounds, reeval)) {
       ok = false;
