@@ -95,10 +95,6 @@ ErrorCode RunFunction(ExpressionEngine& engine, ValueStack& stack, const Token& 
 
 }  // namespace
 
-ErrorCode ExpressionEngine::EvaluatePostfix(Value& result) {
-  return Evaluate(postfix_, program_, result);
-}
-
 ErrorCode ExpressionEngine::Evaluate(const std::vector<Token>& postfix, NumericProgram& program,
                                      Value& result) {
   if (useNumericProgram) {

@@ -56,10 +56,6 @@ ErrorCode ExpressionEngine::PrepareLine(std::string_view text, PreparedLine& lin
   return kOk;
 }
 
-ErrorCode ExpressionEngine::EvaluatePrepared(PreparedLine& line, Value& result) {
-  return Evaluate(line.postfix, line.program, result);
-}
-
 ErrorCode ExpressionEngine::EvaluateLine(std::string_view text, Value& result) {
   LineUnderWay line(services_.userFunctions);
   // Running out of memory is the one failure that comes as an exception;

@@ -55,7 +55,10 @@ class ExpressionEngine {
   ErrorCode ToPostfix();
 
   // Runs the postfix list; may be called many times after one ToPostfix.
-  ErrorCode EvaluatePostfix(Value& result);
+  ErrorCode EvaluatePostfix(Value& result) {
+    if (ErrorCode code = QuickStep(program_, result); code != kNotReal) [[likely]] return code;
+    return Evaluate(postfix_, program_, result);
+  }
 
   // Prepare, tokenize, check, order, evaluate. `result` is written only by
   // the evaluation step.
@@ -65,7 +68,10 @@ class ExpressionEngine {
   // The same, with the result kept in `line` (left alone on an error).
   ErrorCode PrepareLine(std::string_view text, PreparedLine& line);
   // Evaluates a prepared line as EvaluatePostfix evaluates the engine's own.
-  ErrorCode EvaluatePrepared(PreparedLine& line, Value& result);
+  ErrorCode EvaluatePrepared(PreparedLine& line, Value& result) {
+    if (ErrorCode code = QuickStep(line.program, result); code != kNotReal) [[likely]] return code;
+    return Evaluate(line.postfix, line.program, result);
+  }
 
   // A VariableRef becomes a copy of the variable's Value; an unknown name
   // sets the error name and gives VariableNotFound. Other kinds pass.
@@ -102,6 +108,18 @@ class ExpressionEngine {
   NumericProgram program_;  // the postfix list compiled, made on first use
 
   ErrorCode Evaluate(const std::vector<Token>& postfix, NumericProgram& program, Value& result);
+  // A line whose program is one bound step, answered without a call: a
+  // graph or a root search evaluates such lines millions of times.
+  ErrorCode QuickStep(const NumericProgram& program, Value& result) {
+    if (!useNumericProgram) return kNotReal;
+    const ErrorCode code = program.RunIfSingleStep(variables_, result, lastResult);
+    if (code != kNotReal) {
+      // As Evaluate leaves them.
+      stack_.Clear();
+      solveFlag = false;
+    }
+    return code;
+  }
   ErrorCode EvaluateGeneral(const std::vector<Token>& postfix, Value& result);
 };
 

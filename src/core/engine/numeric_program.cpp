@@ -133,10 +133,6 @@ std::uint8_t StepOf(FunctionRule rule) {
   }
 }
 
-// A Value the program can stand for: a Real with no name. (Operations keep
-// the name of their left operand, and the result must come out the same.)
-bool IsPlainReal(const Value& v) { return v.kind == ValueKind::Real && v.name.empty(); }
-
 // Each step of the program as a function on the operands where they lie,
 // for programs of one step. `radian` is read by the trigonometric ones.
 #define VR_UNARY_SINGLE(name, code, call)                                                      \
@@ -487,12 +483,19 @@ bool NumericProgram::EmitFunction(const Token& t) {
   return false;
 }
 
+const Value NumericProgram::kAnyPlainReal = Value::MakeReal(0.0);
+
 bool NumericProgram::Bind(VariableTable& variables) {
   boundValues_.clear();
   for (Binding& b : bindings_) {
     b.entry = variables.Find(b.name);
     if (b.entry == nullptr) return false;
     boundValues_.push_back(&b.entry->value);
+  }
+  if (single_ == nullptr || boundValues_.size() > 1) {
+    singleReads_ = nullptr;
+  } else {
+    singleReads_ = boundValues_.empty() ? &kAnyPlainReal : boundValues_.front();
   }
   for (Instruction& step : code_) {
     for (Source* source : {&step.a, &step.b}) {
@@ -501,6 +504,9 @@ bool NumericProgram::Bind(VariableTable& variables) {
       }
     }
   }
+  singleAdds_ = code_.front().op == kAddBoth;
+  singleA_ = code_.front().a.at;
+  singleB_ = code_.front().b.at;
   return true;
 }
 

@@ -26,6 +26,11 @@ namespace vr {
 // step. As soon as a variable does not hold a Real, or a step meets a result
 // of another kind or an error that names something, it gives up, having
 // changed nothing, and the general evaluator answers instead.
+// A Value a numeric program can stand for: a Real with no name.
+// (Operations keep the name of their left operand, and the result must come
+// out the same.)
+inline bool IsPlainReal(const Value& v) { return v.kind == ValueKind::Real && v.name.empty(); }
+
 class NumericProgram {
  public:
   NumericProgram() = default;
@@ -51,6 +56,22 @@ class NumericProgram {
     }
     if (single_ != nullptr) return RunSingleStep(result, lastResult);
     return Execute(result, lastResult);
+  }
+
+  // Run's answer for a bound one-step program that reads at most one
+  // variable (x*x, sin(x), 6.2+x), or kNotReal when the program is not such
+  // a step, is not bound to these variables as they stand, or must leave
+  // the answer to the general evaluator. Small enough to be inlined where
+  // lines are evaluated again and again, so that such a line costs no more
+  // than the step and its checks.
+  ErrorCode RunIfSingleStep(const VariableTable& variables, Value& result,
+                            Value& lastResult) const {
+    if (singleReads_ == nullptr || readyFor_ != &variables ||
+        readyGeneration_ != variables.Generation()) {
+      return kNotReal;
+    }
+    if (!IsPlainReal(*singleReads_)) [[unlikely]] return kNotReal;
+    return FinishSingleStep(result, lastResult);
   }
 
   // What one step gives; the number and the code come back in registers.
@@ -117,10 +138,20 @@ class NumericProgram {
   using SingleStep = StepResult (*)(const double* a, const double* b, bool radian);
   ErrorCode RunSingleStep(Value& result, Value& lastResult) const {
     for (const Value* v : boundValues_) {
-      if (v->kind != ValueKind::Real || !v->name.empty()) return kNotReal;
+      if (!IsPlainReal(*v)) [[unlikely]] return kNotReal;
     }
-    const Instruction& step = code_.front();
-    const StepResult r = single_(step.a.at, step.b.at, readsAngleUnit_ && RadianMode());
+    return FinishSingleStep(result, lastResult);
+  }
+  // The step itself, once its variables are known to hold plain Reals.
+  ErrorCode FinishSingleStep(Value& result, Value& lastResult) const {
+    StepResult r{0.0, kOk};
+    // A variable shifted by a constant (every x+c once the constants are
+    // worked out) is the commonest one-step line; it spares the call.
+    if (singleAdds_) {
+      r.code = RealAdd(*singleA_, *singleB_, r.number);
+    } else {
+      r = single_(singleA_, singleB_, readsAngleUnit_ && RadianMode());
+    }
     if (r.code != kOk) [[unlikely]] return Unnamed(r.code);
     if (std::isnan(r.number)) [[unlikely]] return kNotReal;
     StoreReal(result, r.number);
@@ -154,6 +185,16 @@ class NumericProgram {
   // The bound variables' Values, which must hold plain Reals at each run.
   std::vector<const Value*> boundValues_;
   SingleStep single_ = nullptr;  // set when the program is one step
+  // For a bound one-step program with at most one variable: that
+  // variable's Value, or a plain Real that always passes when it reads
+  // none; null for other programs, which take Run's way.
+  const Value* singleReads_ = nullptr;
+  static const Value kAnyPlainReal;
+  // Where the one step reads its operands (the step's own a.at and b.at),
+  // kept here to spare a load on every run.
+  const double* singleA_ = nullptr;
+  const double* singleB_ = nullptr;
+  bool singleAdds_ = false;  // the one step is an addition
   bool readsAngleUnit_ = false;  // has trigonometric steps
   const OperationTable* table_ = nullptr;
   // The variable table the program is bound to, and its generation then;

@@ -66,6 +66,8 @@ const std::vector<std::string> kLines = {
     "pi*x", "x*gold-e_c", "sin(pi/6)+x", "2**0.5*x", "time", "x+date", "1/0+x", "x+1/0",
     "0/0", "x*(1e308*10)", "(1e308+1e308)-x", "x-(1e308+1e308)", "(1e308+1e308)-(1e308+1e308)+x",
     "x-(1e308+1e308-(1e308+1e308))", "sqrt(0-1)+x", "ln(0)*x", "x+0x10", "x+1\\2", "x+'a'",
+    // One step over two variables, and a variable shifted by a constant.
+    "x*k", "k+x", "x+k", "k-x", "x+6.2",
     // Lines the program leaves alone.
     "y=x*2", "x=x+1", "2x", "solve(1;x;1)", "f(x)", "eval('x+1')", "x+?", "root('x*x-2';0;2)",
 };
