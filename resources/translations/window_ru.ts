@@ -19,22 +19,6 @@
         <translation>Калькулятор VadadeRivo</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Файл</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Выход</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Справка</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;О программе</translation>
-    </message>
-    <message>
         <source>Close without saving</source>
         <translation>Закрыть без сохранения</translation>
     </message>
@@ -51,108 +35,8 @@ Close without saving, or keep the window open and copy what you need?</source>
 Закрыть без сохранения или оставить окно открытым, чтобы скопировать нужное?</translation>
     </message>
     <message>
-        <source>&amp;Tools</source>
-        <translation>&amp;Сервис</translation>
-    </message>
-    <message>
-        <source>&amp;Mode</source>
-        <translation>&amp;Режим</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Язык</translation>
-    </message>
-    <message>
-        <source>&amp;Open script...</source>
-        <translation>&amp;Открыть скрипт...</translation>
-    </message>
-    <message>
-        <source>&amp;Save script...</source>
-        <translation>&amp;Сохранить скрипт...</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences...</source>
-        <translation>&amp;Настройки...</translation>
-    </message>
-    <message>
-        <source>&amp;Variables...</source>
-        <translation>&amp;Переменные...</translation>
-    </message>
-    <message>
-        <source>&amp;Functions...</source>
-        <translation>&amp;Функции...</translation>
-    </message>
-    <message>
-        <source>User-defined functions...</source>
-        <translation>Функции пользователя...</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>&amp;Остановить</translation>
-    </message>
-    <message>
-        <source>&amp;Unit conversion mode</source>
-        <translation>Режим &amp;конвертации единиц</translation>
-    </message>
-    <message>
-        <source>&amp;Degrees</source>
-        <translation>&amp;Градусы</translation>
-    </message>
-    <message>
-        <source>&amp;Radians</source>
-        <translation>&amp;Радианы</translation>
-    </message>
-    <message>
-        <source>Decimal</source>
-        <translation>Десятичная</translation>
-    </message>
-    <message>
-        <source>Hexadecimal</source>
-        <translation>Шестнадцатеричная</translation>
-    </message>
-    <message>
-        <source>Octal</source>
-        <translation>Восьмеричная</translation>
-    </message>
-    <message>
-        <source>Binary</source>
-        <translation>Двоичная</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Отменить</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>&amp;Вырезать</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Копировать</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>Вст&amp;авить</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Удалить</translation>
-    </message>
-    <message>
-        <source>Select a&amp;ll</source>
-        <translation>Выделить &amp;все</translation>
-    </message>
-    <message>
         <source>Press OK to restart the program</source>
         <translation>Нажмите на OK для перезапуска программы</translation>
-    </message>
-    <message>
-        <source>Text Files (*.txt)</source>
-        <translation>Текстовые файлы (*.txt)</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Все файлы (*)</translation>
     </message>
     <message>
         <source>Open read-only</source>
@@ -161,6 +45,17 @@ Close without saving, or keep the window open and copy what you need?</source>
     <message>
         <source>Quit</source>
         <translation>Выйти</translation>
+    </message>
+</context>
+<context>
+    <name>vr::ExpressionFiles</name>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Текстовые файлы (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Все файлы (*)</translation>
     </message>
 </context>
 <context>
@@ -287,6 +182,117 @@ Close without saving, or keep the window open and copy what you need?</source>
     <message>
         <source>To international system</source>
         <translation>В международную систему</translation>
+    </message>
+</context>
+<context>
+    <name>vr::MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Сервис</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Режим</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Язык</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;Open script...</source>
+        <translation>&amp;Открыть скрипт...</translation>
+    </message>
+    <message>
+        <source>&amp;Save script...</source>
+        <translation>&amp;Сохранить скрипт...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Настройки...</translation>
+    </message>
+    <message>
+        <source>&amp;Variables...</source>
+        <translation>&amp;Переменные...</translation>
+    </message>
+    <message>
+        <source>&amp;Functions...</source>
+        <translation>&amp;Функции...</translation>
+    </message>
+    <message>
+        <source>User-defined functions...</source>
+        <translation>Функции пользователя...</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Остановить</translation>
+    </message>
+    <message>
+        <source>&amp;Unit conversion mode</source>
+        <translation>Режим &amp;конвертации единиц</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees</source>
+        <translation>&amp;Градусы</translation>
+    </message>
+    <message>
+        <source>&amp;Radians</source>
+        <translation>&amp;Радианы</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;О программе</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Десятичная</translation>
+    </message>
+    <message>
+        <source>Hexadecimal</source>
+        <translation>Шестнадцатеричная</translation>
+    </message>
+    <message>
+        <source>Octal</source>
+        <translation>Восьмеричная</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <translation>Двоичная</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Вырезать</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Вст&amp;авить</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>Select a&amp;ll</source>
+        <translation>Выделить &amp;все</translation>
     </message>
 </context>
 <context>

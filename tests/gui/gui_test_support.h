@@ -53,14 +53,14 @@ inline void WriteOptionsFile(const ProgramFolder& folder,
 struct StartedWindow {
   explicit StartedWindow(const std::filesystem::path& folder, CommandLine commandLine = {})
       : dialog(std::make_unique<CalculatorDialog>(folder, std::move(commandLine))) {
-    dialog->SetNotifier([this](const QString& text) {
+    dialog->Prompts().notify = [this](const QString& text) {
       messages << text;
       toldOverTheWindow << dialog->isVisible();
-    });
-    dialog->SetCloseConfirmation([this](const QString& text) {
+    };
+    dialog->Prompts().confirmClose = [this](const QString& text) {
       messages << text;
       return closeAnyway;
-    });
+    };
     dialog->StartUp();
   }
   ExpressionEditor& Editor() const { return *dialog->Editor(); }

@@ -38,7 +38,7 @@ int RunTypingWindow(int argc, char** argv) {
   const std::filesystem::path folder = argv[2];
   const QString round = QString::fromLatin1(argv[3]);
   CalculatorDialog dialog(folder, {});
-  dialog.SetNotifier([](const QString& text) { std::cerr << text.toStdString() << '\n'; });
+  dialog.Prompts().notify = [](const QString& text) { std::cerr << text.toStdString() << '\n'; };
   dialog.Keeper().SetFolderInUseQuestion([](const QString&) { return false; });
   QObject::connect(&dialog, &QDialog::finished, &app, &QCoreApplication::quit);
   dialog.StartUp();
@@ -174,11 +174,11 @@ class PersistenceTest : public QObject {
         asked << q;
         return readOnly;
       });
-      second.SetNotifier([&](const QString& text) { told << text; });
-      second.SetCloseConfirmation([&](const QString& text) {
+      second.Prompts().notify = [&](const QString& text) { told << text; };
+      second.Prompts().confirmClose = [&](const QString& text) {
         told << text;
         return true;
-      });
+      };
       QSignalSpy finished(&second, &QDialog::finished);
       second.StartUp();
       QCOMPARE(asked.size(), 1);

@@ -6,6 +6,7 @@
 
 #include "gui/platform/tray_presence.h"
 #include "gui/window/command_line.h"
+#include "gui/window/desktop_presence.h"
 #include "gui/window/line_flow.h"
 #include "file_size_limit.h"
 #include "gui_test_support.h"
@@ -41,7 +42,7 @@ class StartupTest : public QObject {
       QCOMPARE(parsed.startMinimized, minimized);
     }
     Restart({}, ParseCommandLine({"-min"}));  // no notification area offscreen
-    QVERIFY(Dialog().isMinimized() && !Dialog().InTray());
+    QVERIFY(Dialog().isMinimized() && !Dialog().Desktop().InTray());
   }
 
   void textAndVariablesSurviveARestart() {
@@ -121,13 +122,13 @@ class StartupTest : public QObject {
     QCOMPARE(Frame(), place);
     for (int onTop : {1, 0}) {
       Options().stayOnTop = onTop;
-      Dialog().ApplyStayOnTop();
+      Dialog().Desktop().ApplyStayOnTop();
       QCOMPARE(Frame(), place);
     }
     TrayPresence::SetAvailableForTests(true);
-    Dialog().MinimizeToTray();
-    QVERIFY(Dialog().InTray() && !Dialog().isVisible());
-    Dialog().RestoreFromTray();
+    Dialog().Desktop().MinimizeToTray();
+    QVERIFY(Dialog().Desktop().InTray() && !Dialog().isVisible());
+    Dialog().Desktop().RestoreFromTray();
     TrayPresence::SetAvailableForTests(std::nullopt);
     QCOMPARE(Frame(), place);
     const QString first = "<Geometry Top=\"60\" Left=\"50\" Width=\"700\" Height=\"500\"/>";
@@ -150,7 +151,7 @@ class StartupTest : public QObject {
     SetText(Editor(), lines.join('\n'));
     Editor().ensureCursorVisible();
     Options().fontSize = 5;
-    Dialog().ApplyEditorAppearance();
+    Editor().ApplyAppearance(Options());
     QVERIFY(Editor().viewport()->rect().contains(Editor().cursorRect()));
   }
 
@@ -188,13 +189,13 @@ class StartupTest : public QObject {
              {0, 9}, {1, 10}, {3, 12}, {5, 16}, {6, 16}, {-1, 16}}) {
       Options().fontSize = static_cast<std::int16_t>(fontSize);
       Options().backColor = 0x00F0E0D0;
-      Dialog().ApplyEditorAppearance();
+      Editor().ApplyAppearance(Options());
       QCOMPARE(Editor().font().pointSize(), points);
       QCOMPARE(Editor().palette().color(QPalette::Base), QColor(0xD0, 0xE0, 0xF0));
     }
     for (int onTop : {1, 0}) {
       Options().stayOnTop = onTop;
-      Dialog().ApplyStayOnTop();
+      Dialog().Desktop().ApplyStayOnTop();
       QCOMPARE(Dialog().windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop == 1);
       QVERIFY(Dialog().isVisible());
     }

@@ -7,11 +7,13 @@
 #include "gui/controls/round_button.h"
 #include "gui/window/about_box.h"
 #include "gui/window/command_line.h"
+#include "gui/window/expression_files.h"
 #include "gui/window/functions_dialog.h"
 #include "gui/window/keypad.h"
 #include "gui/window/keypad_modes.h"
 #include "gui/window/line_flow.h"
 #include "gui/window/line_runner.h"
+#include "gui/window/main_menu.h"
 #include "gui/window/menu_commands.h"
 #include "gui/window/ui_language.h"
 #include "gui/window/unit_conversion_mode.h"
@@ -91,15 +93,15 @@ class WindowTest : public QObject {
     Dialog().show();
     const std::function<void()> stops[] = {
         [&] { QTest::keyClick(&Editor(), Qt::Key_Escape); },
-        [&] { Dialog().MenuAction(kCmdStop)->trigger(); },
+        [&] { Dialog().Menu().Action(kCmdStop)->trigger(); },
     };
     for (const auto& stop : stops) {
       SetText(Editor(), "spin(1)");
       bool fired = false;
       QTimer::singleShot(LineRunner::kBusyAfterMs + 100, &Dialog(), [&] {
         fired = Dialog().Runner().Busy();
-        QVERIFY(Dialog().MenuAction(kCmdStop)->isEnabled());
-        QVERIFY(!Dialog().MenuAction(kCmdPreferences)->isEnabled());
+        QVERIFY(Dialog().Menu().Action(kCmdStop)->isEnabled());
+        QVERIFY(!Dialog().Menu().Action(kCmdPreferences)->isEnabled());
         QTest::keyClicks(&Editor(), "9");
         QTest::keyClick(&Editor(), Qt::Key_Return);  // no second line meanwhile
         stop();
@@ -107,8 +109,8 @@ class WindowTest : public QObject {
       QTest::keyClick(&Editor(), Qt::Key_Return);
       QVERIFY(fired);
       QCOMPARE(Editor().Lines(), QStringList({"spin(1)", "Interrupted", ""}));
-      QVERIFY(!Dialog().MenuAction(kCmdStop)->isEnabled());
-      QVERIFY(Dialog().MenuAction(kCmdPreferences)->isEnabled());
+      QVERIFY(!Dialog().Menu().Action(kCmdStop)->isEnabled());
+      QVERIFY(Dialog().Menu().Action(kCmdPreferences)->isEnabled());
     }
 
     SetText(Editor(), "spin(1)");
@@ -265,7 +267,7 @@ class WindowTest : public QObject {
   // Keys the window takes before the editor: Control+Shift+letter inserts
   // a function, the function keys and Control+O/S open what the menus do.
   void shortcuts() {
-    Dialog().SetFunctionChooser([] { return QString("max"); });
+    Dialog().Prompts().chooseFunction = [] { return QString("max"); };
     using Row = std::tuple<Qt::Key, Qt::KeyboardModifiers, bool, QString, QString>;
     const Row rows[] = {{Qt::Key_A, kCS, false, "Abs()", ""},
                         {Qt::Key_C, kCS, false, "Cos()", ""},
@@ -315,8 +317,8 @@ class WindowTest : public QObject {
     QVERIFY(Dialog().Modes().Arc() && arc->TextColour() == QColor(200, 0, 0));
     arc->click();
     QVERIFY(!Dialog().Modes().Arc() && arc->TextColour() == kBlue);
-    QAction *degrees = Dialog().MenuAction(kCmdDegrees),
-            *radians = Dialog().MenuAction(kCmdRadians);
+    QAction *degrees = Dialog().Menu().Action(kCmdDegrees),
+            *radians = Dialog().Menu().Action(kCmdRadians);
     degrees->trigger();
     QVERIFY(Options().radian == 0 && rad->text() == "Deg");
     QVERIFY(degrees->isChecked() && !radians->isChecked());
@@ -327,7 +329,7 @@ class WindowTest : public QObject {
     QCOMPARE(Options().radian, 1);
     Restart([](OptionsRecord& o) { o.radian = 0; });
     QCOMPARE(Keys().Key(kKeyRad)->text(), QString("Deg"));
-    QVERIFY(Dialog().MenuAction(kCmdDegrees)->isChecked());
+    QVERIFY(Dialog().Menu().Action(kCmdDegrees)->isChecked());
   }
 
   // The base menu sets the option, the key's caption and colour and the
@@ -339,7 +341,7 @@ class WindowTest : public QObject {
                         {kCmdBinary, 3, "Bin", kRed, "5s", "101"},
                         {kCmdDecimal, 0, "DEC", kBlue, "5s", "5"}};
     for (const auto& [command, base, caption, colour, line, shown] : rows) {
-      Dialog().MenuAction(command)->trigger();
+      Dialog().Menu().Action(command)->trigger();
       QCOMPARE(Options().numberBase, base);
       QCOMPARE(Keys().Key(kKeyBase)->text(), caption);
       QCOMPARE(Keys().Key(kKeyBase)->TextColour(), colour);
@@ -357,8 +359,8 @@ class WindowTest : public QObject {
       QCOMPARE(Keys().Key(kKeyBase)->text(), caption);
       QCOMPARE(Keys().Key(kKeyBase)->TextColour(), colour);
       QCOMPARE(Dialog().Flow().CalculateLine(line), shown);
-      QVERIFY(Dialog().MenuAction(kCmdDegrees)->isChecked() &&
-              Dialog().MenuAction(kCmdEnglish)->isChecked());
+      QVERIFY(Dialog().Menu().Action(kCmdDegrees)->isChecked() &&
+              Dialog().Menu().Action(kCmdEnglish)->isChecked());
     }
   }
 
@@ -385,8 +387,8 @@ class WindowTest : public QObject {
     Options().functionColor = 0x0000FF00;   // green
     Options().operationColor = 0x00FF0000;  // blue
     Options().buttonHighlight = 0x00102030;
-    Dialog().SideKeyArea()->repaint();
-    Dialog().TopKeyArea()->repaint();
+    Dialog().Keys().SideArea()->repaint();
+    Dialog().Keys().TopArea()->repaint();
     const std::pair<int, QColor> colours[] = {{kKey0, Qt::red},
                                               {kKey1, Qt::red},
                                               {kKeyTan, Qt::green},
@@ -413,14 +415,14 @@ class WindowTest : public QObject {
     // (960 x 540 points), with room for a title bar above.
     QVERIFY2(d.width() <= 960 && d.height() <= 540 - 40,
              qPrintable(QStringLiteral("%1 x %2").arg(d.width()).arg(d.height())));
-    const QRect editor = Place(&Editor(), &d), top = Place(d.TopKeyArea(), &d),
-                side = Place(d.SideKeyArea(), &d);
+    const QRect editor = Place(&Editor(), &d), top = Place(d.Keys().TopArea(), &d),
+                side = Place(d.Keys().SideArea(), &d);
     QVERIFY(top.bottom() < editor.top() && top.left() == editor.left());
     QVERIFY(editor.right() < side.left() && side.top() == editor.top());
     d.resize(d.size() + QSize(200, 100));
     QTRY_COMPARE(Editor().size(), editor.size() + QSize(200, 100));
-    QCOMPARE(Place(d.SideKeyArea(), &d), side.translated(200, 0));
-    QCOMPARE(Place(d.TopKeyArea(), &d).topLeft(), top.topLeft());
+    QCOMPARE(Place(d.Keys().SideArea(), &d), side.translated(200, 0));
+    QCOMPARE(Place(d.Keys().TopArea(), &d).topLeft(), top.topLeft());
 
     // The keys in their rows and columns, each wide enough for its caption.
     auto at = [&](int id) { return Place(Keys().Key(id), &d); };
@@ -436,7 +438,7 @@ class WindowTest : public QObject {
       QCOMPARE(at(id).topLeft(), first.topLeft() + QPoint(column * (first.width() + gap),
                                                           row * (first.height() + gap)));
     QCOMPARE(at(kKeyEquals).right(), at(kKeySemicolon).right());
-    QVERIFY(at(kKeyCls).bottom() <= Place(d.TopKeyArea(), &d).bottom());
+    QVERIFY(at(kKeyCls).bottom() <= Place(d.Keys().TopArea(), &d).bottom());
     for (int id : Keys().KeyIds()) {
       const RoundButton* key = Keys().Key(id);
       const QFontMetrics keyFont(key->font());
@@ -455,7 +457,7 @@ class WindowTest : public QObject {
   void unitMode() {
     StartWithUnits();
     QComboBox *types = Keys().UnitTypeList(), *from = Keys().FromList(), *to = Keys().ToList();
-    QAction* menuItem = Dialog().MenuAction(kCmdUnitMode);
+    QAction* menuItem = Dialog().Menu().Action(kCmdUnitMode);
     from->addItems({"a", "b"});
     from->setCurrentIndex(1);
     QTest::keyClick(&Editor(), Qt::Key_F3);  // nothing outside the mode
@@ -536,15 +538,15 @@ class WindowTest : public QObject {
       Options().showScriptResult = showResults ? 1 : 0;
       WriteFile(path, file);
       SetText(Editor(), "old text");
-      QVERIFY(Dialog().LoadScriptFile(path));
+      QVERIFY(Dialog().Files().LoadScriptFile(path));
       QCOMPARE(Editor().toPlainText(), window);
     }
-    QVERIFY(!Dialog().LoadScriptFile(w_.folder->FilePath("none.txt")));
+    QVERIFY(!Dialog().Files().LoadScriptFile(w_.folder->FilePath("none.txt")));
     QCOMPARE(Editor().toPlainText(), QString());
     // A pipe is refused at once instead of waiting for a writer.
     const QString pipe = w_.folder->FilePath("pipe.txt");
     QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    QVERIFY(!Dialog().LoadScriptFile(pipe));
+    QVERIFY(!Dialog().Files().LoadScriptFile(pipe));
   }
 
   void savingAFile() {
@@ -553,10 +555,10 @@ class WindowTest : public QObject {
     const QString path = w_.folder->FilePath("out.txt");
     for (int keep : {0, 1}) {
       Options().saveResults = keep;
-      QVERIFY(Dialog().SaveScriptFile(path));
+      QVERIFY(Dialog().Files().SaveScriptFile(path));
       QCOMPARE(ReadFile(path), QByteArray(keep ? "1+1\n2\n\n5\nx=5\n" : "1+1\n\nx=5\n"));
     }
-    QVERIFY(!Dialog().SaveScriptFile(w_.folder->FilePath("no/such/folder.txt")));
+    QVERIFY(!Dialog().Files().SaveScriptFile(w_.folder->FilePath("no/such/folder.txt")));
     // Nothing but the saved file is left beside it.
     QCOMPARE(QFileInfo(path).dir().entryList({"out*"}, QDir::Files | QDir::Hidden),
              QStringList{"out.txt"});
@@ -566,37 +568,37 @@ class WindowTest : public QObject {
   // in English only rebuilds the tips; English from Russian switches now.
   void language() {
     QStringList restarts;
-    Dialog().SetRestarter([&](const std::filesystem::path& folder) {
+    Dialog().Prompts().restart = [&](const std::filesystem::path& folder) {
       restarts << QString::fromStdString(folder.string());
       return true;
-    });
+    };
     Keys().Key(kKeyConv)->setToolTip(QString());
-    Dialog().MenuAction(kCmdEnglish)->trigger();
+    Dialog().Menu().Action(kCmdEnglish)->trigger();
     QCOMPARE(Keys().Key(kKeyConv)->toolTip(), QString("Unit converter"));
-    QVERIFY(Dialog().MenuAction(kCmdEnglish)->isChecked());
-    QVERIFY(!Dialog().MenuAction(kCmdRussian)->isChecked() && restarts.isEmpty());
+    QVERIFY(Dialog().Menu().Action(kCmdEnglish)->isChecked());
+    QVERIFY(!Dialog().Menu().Action(kCmdRussian)->isChecked() && restarts.isEmpty());
     QSignalSpy finished(&Dialog(), &QDialog::finished);
-    Dialog().MenuAction(kCmdRussian)->trigger();
+    Dialog().Menu().Action(kCmdRussian)->trigger();
     QCOMPARE(restarts, QStringList{QString::fromStdString(w_.folder->Path().string())});
     QVERIFY(w_.window->messages.size() == 1 && finished.count() == 1);
 
     Restart();
     QCOMPARE(Dialog().windowTitle(), QString("Калькулятор VadadeRivo"));
-    QCOMPARE(Dialog().MenuBar()->actions().first()->text(), QString("&Файл"));
-    QVERIFY(Dialog().MenuAction(kCmdRussian)->isChecked());
-    Dialog().MenuAction(kCmdEnglish)->trigger();
+    QCOMPARE(Dialog().Menu().Bar()->actions().first()->text(), QString("&Файл"));
+    QVERIFY(Dialog().Menu().Action(kCmdRussian)->isChecked());
+    Dialog().Menu().Action(kCmdEnglish)->trigger();
     QVERIFY(Dialog().windowTitle() == "VadadeRivo" && Options().english == 1);
-    QVERIFY(Dialog().MenuAction(kCmdEnglish)->isChecked() && Dialog().isVisible());
+    QVERIFY(Dialog().Menu().Action(kCmdEnglish)->isChecked() && Dialog().isVisible());
   }
 
   // The chosen name goes in as a function; the list remembers its place.
   void functionsList() {
     QString answer = "sqrt";
-    Dialog().SetFunctionChooser([&] { return answer; });
+    Dialog().Prompts().chooseFunction = [&] { return answer; };
     SetText(Editor(), "");
     Keys().Key(kKeyFunctions)->click();
     answer.clear();  // cancelled
-    Dialog().MenuAction(kCmdFunctions)->trigger();
+    Dialog().Menu().Action(kCmdFunctions)->trigger();
     QCOMPARE(Editor().toPlainText(), QString("sqrt()"));
     QCOMPARE(Editor().textCursor().position(), 5);
     {

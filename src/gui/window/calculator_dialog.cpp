@@ -1,30 +1,35 @@
 #include "gui/window/calculator_dialog.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
-#include <QGuiApplication>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <iostream>
 #include <sstream>
+#include <utility>
 
-#include "gui/controls/color_ref.h"
 #include "gui/graphs/graph_windows.h"
 #include "gui/platform/app_icon.h"
-#include "gui/platform/global_hot_key.h"
 #include "gui/platform/help_pages.h"
-#include "gui/platform/tray_presence.h"
+#include "gui/platform/program_restart.h"
+#include "gui/settings/loaded_functions_dialog.h"
+#include "gui/settings/variables_dialog.h"
 #include "gui/window/about_box.h"
+#include "gui/window/desktop_presence.h"
 #include "gui/window/expression_editor.h"
+#include "gui/window/expression_files.h"
+#include "gui/window/functions_dialog.h"
 #include "gui/window/keypad.h"
 #include "gui/window/keypad_modes.h"
 #include "gui/window/line_flow.h"
 #include "gui/window/line_runner.h"
+#include "gui/window/main_menu.h"
+#include "gui/window/menu_commands.h"
+#include "gui/window/preferences_commit.h"
 #include "gui/window/session_keeper.h"
 #include "gui/window/ui_language.h"
 #include "gui/window/unit_conversion_mode.h"
@@ -56,10 +61,10 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
 
   editor_ = new ExpressionEditor(this);
   editor_->setObjectName(QStringLiteral("expressionWindow"));
-  topKeys_ = new QWidget(this);
-  topKeys_->setObjectName(QStringLiteral("topKeys"));
-  sideKeys_ = new QWidget(this);
-  sideKeys_->setObjectName(QStringLiteral("sideKeys"));
+  auto* topKeys = new QWidget(this);
+  topKeys->setObjectName(QStringLiteral("topKeys"));
+  auto* sideKeys = new QWidget(this);
+  sideKeys->setObjectName(QStringLiteral("sideKeys"));
 
   // The editor stretches with the window; the keypad keeps its size above
   // it and to its right.
@@ -67,12 +72,13 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
   const int gap = fontMetrics().averageCharWidth();
   grid->setContentsMargins(gap, gap, gap, gap);
   grid->setSpacing(gap);
-  grid->addWidget(topKeys_, 0, 0, 1, 2);
+  grid->addWidget(topKeys, 0, 0, 1, 2);
   grid->addWidget(editor_, 1, 0);
-  grid->addWidget(sideKeys_, 1, 1, Qt::AlignTop);
+  grid->addWidget(sideKeys, 1, 1, Qt::AlignTop);
   grid->setRowStretch(1, 1);
   grid->setColumnStretch(0, 1);
-  BuildMenu();
+  menu_ = new MainMenu(*this, *editor_);
+  keypad_ = new Keypad(topKeys, sideKeys);
   BuildKeypad();
 
   // The session gets its output at the first evaluation, not before: Write
@@ -82,13 +88,14 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
   // options while shown, so the save at exit records them.
   new GraphWindows(*session_, this);
   flow_->SetLineRewriter([this](const QString& line) { return conversion_->ConvertLine(line); });
-  runner_ = new LineRunner(this, menuBar_);
+  runner_ = new LineRunner(this, menu_->Bar());
   flow_->SetRunner(runner_);
-  connect(runner_, &LineRunner::busyChanged, this, &CalculatorDialog::SetCommandsBusy);
+  connect(runner_, &LineRunner::busyChanged, menu_, &MainMenu::SetBusy);
+  files_ = new ExpressionFiles(*this, *editor_, *flow_);
 
   keeper_ = new SessionKeeper(*this, programFolder_, *session_, *editor_);
-  keeper_->SetNotifier([this](const QString& text) { notify_(text); });
-  keeper_->SetBeforeSave([this] { RecordWindowRect(); });
+  keeper_->SetNotifier([this](const QString& text) { prompts_.notify(text); });
+  keeper_->SetBeforeSave([this] { Options().mainWindow = placement_->Current(); });
   keeper_->SetFolderInUseQuestion([this](const QString& text) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("VadadeRivo"), text,
                     QMessageBox::NoButton, this);
@@ -99,13 +106,10 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
   });
 
   placement_ = new WindowPlacement(*this);
-  tray_ = new TrayPresence(this);
-  connect(tray_, &TrayPresence::restoreRequested, this, &CalculatorDialog::BringBack);
-  connect(tray_, &TrayPresence::aboutRequested, this, &CalculatorDialog::ShowAbout);
-  connect(tray_, &TrayPresence::exitRequested, this, &CalculatorDialog::Exit);
-
-  hotKey_ = new GlobalHotKey(this);
-  connect(hotKey_, &GlobalHotKey::activated, this, &CalculatorDialog::BringBack);
+  desktop_ = new DesktopPresence(*this, *placement_, *editor_);
+  connect(desktop_, &DesktopPresence::aboutRequested, this, &CalculatorDialog::ShowAbout);
+  connect(desktop_, &DesktopPresence::exitRequested, this, &CalculatorDialog::Exit);
+  ConnectCommands();
 
   connect(editor_, &ExpressionEditor::evaluateRequested, this,
           [this] { flow_->EvaluateCurrentLine(false); });
@@ -118,10 +122,10 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
     });
   }
 
-  notify_ = [this](const QString& text) {
+  prompts_.notify = [this](const QString& text) {
     QMessageBox::warning(this, QStringLiteral("VadadeRivo"), text);
   };
-  confirmClose_ = [this](const QString& text) {
+  prompts_.confirmClose = [this](const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("VadadeRivo"), text, QMessageBox::NoButton,
                     this);
     QPushButton* close = box.addButton(tr("Close without saving"), QMessageBox::DestructiveRole);
@@ -129,6 +133,8 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
     box.exec();
     return box.clickedButton() == close;
   };
+  prompts_.restart = StartNewInstance;
+  prompts_.chooseFunction = [this] { return ChooseFunction(this); };
 
   const QFontMetrics editorMetrics(editor_->font());
   editor_->setMinimumSize(editorMetrics.averageCharWidth() * kEditorColumns,
@@ -145,11 +151,46 @@ CalculatorDialog::~CalculatorDialog() {
   session_->SetOutput(nullptr);
 }
 
+void CalculatorDialog::ConnectCommands() {
+  const std::pair<int, std::function<void()>> commands[] = {
+      {kCmdOpenScript, [this] { files_->OpenScript(); }},
+      {kCmdSaveScript, [this] { files_->SaveScript(); }},
+      {kCmdExit, [this] { Exit(); }},
+      {kCmdPreferences, [this] { OpenPreferences(*this); }},
+      {kCmdVariables, [this] { OpenVariablesDialog(this, *session_); }},
+      {kCmdFunctions, [this] { ShowFunctionsList(); }},
+      {kCmdUserFunctions, [this] { OpenLoadedFunctionsDialog(this); }},
+      {kCmdStop, [this] { runner_->Stop(); }},
+      {kCmdUnitMode, [this] { conversion_->Toggle(); }},
+      {kCmdDegrees, [this] { modes_->SetAngleMode(false); }},
+      {kCmdRadians, [this] { modes_->SetAngleMode(true); }},
+      {kCmdEnglish, [this] { SwitchToEnglish(); }},
+      {kCmdRussian, [this] { SwitchToRussian(); }},
+      {kCmdHelp, [this] { OpenHelp(programFolder_, Options().english != 0); }},
+      {kCmdAbout, [this] { ShowAbout(); }},
+      // The unit keys' shortcuts work only in unit conversion mode.
+      {kCmdSwapUnits,
+       [this] {
+         if (conversion_->On()) conversion_->ExchangeUnits();
+       }},
+      {kCmdInternationalUnit,
+       [this] {
+         if (conversion_->On()) conversion_->SelectInternationalUnit();
+       }},
+      {kCmdDecimal, [this] { modes_->SetNumberBase(0); }},
+      {kCmdHexadecimal, [this] { modes_->SetNumberBase(1); }},
+      {kCmdOctal, [this] { modes_->SetNumberBase(2); }},
+      {kCmdBinary, [this] { modes_->SetNumberBase(3); }},
+  };
+  for (const auto& [command, act] : commands)
+    connect(menu_->Action(command), &QAction::triggered, this, act);
+}
+
 void CalculatorDialog::Retranslate() {
   setWindowTitle(keeper_->Title(tr("VadadeRivo")));
-  RetranslateMenu();
+  menu_->Retranslate();
   keypad_->Retranslate();
-  tray_->Retranslate();
+  desktop_->Retranslate();
 }
 
 void CalculatorDialog::StartUp() {
@@ -166,8 +207,7 @@ void CalculatorDialog::StartUp() {
   // is slow the window shows, placed and coloured, and takes Esc and close.
   const QMetaObject::Connection early = connect(runner_, &LineRunner::slow, this, [this] {
     if (commandLine_.startMinimized || isVisible()) return;
-    ApplyEditorAppearance();
-    ApplyKeyColors();
+    ApplyLook();
     show();
   });
   runner_->Run(
@@ -178,8 +218,7 @@ void CalculatorDialog::StartUp() {
   std::istringstream lines(report.str());
   for (std::string line; std::getline(lines, line);) std::cerr << "vadaderivo: " << line << '\n';
 
-  ApplyEditorAppearance();
-  ApplyKeyColors();
+  ApplyLook();
   modes_->SetAngleMode(Options().radian != 0);
   modes_->ShowNumberBase();
   if (!commandLine_.expression.isEmpty()) {
@@ -196,97 +235,63 @@ void CalculatorDialog::AfterOptionsLoaded() {
   Retranslate();  // the language-change events arrive later; the texts are needed now
   // The window is not shown yet: a box now would come up on its own, before
   // it and without an owner on the screen.
-  if (!RegisterHotKey() && Options().hotKeyKey != 0)
+  if (!desktop_->RegisterHotKey() && Options().hotKeyKey != 0)
     keeper_->TellAfterStart(QStringLiteral("Not registered"));
 
   const QSize first = sizeHint();
   resize(first);
   setMinimumSize(first);
   placement_->Place(Options().mainWindow);
-  ApplyStayOnTop();
+  desktop_->ApplyStayOnTop();
 }
 
-void CalculatorDialog::RecordWindowRect() { Options().mainWindow = placement_->Current(); }
+void CalculatorDialog::ApplyLook() {
+  editor_->ApplyAppearance(Options());
+  keypad_->ApplyOptionColours(Options());
+}
 
 void CalculatorDialog::ShowAtStart() {
   if (commandLine_.startMinimized) {
-    MinimizeToTray();
+    desktop_->MinimizeToTray();
     return;
   }
   show();
   editor_->setFocus();
 }
 
-void CalculatorDialog::MinimizeToTray() {
-  if (!TrayPresence::Available()) {
-    showMinimized();
-    return;
-  }
-  // Other windows of the program (graphs) go with the main window and come
-  // back with it.
-  hiddenWithMe_.clear();
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w != this && w->isVisible() && w->isWindow() && !w->inherits("QMenu")) {
-      hiddenWithMe_.emplace_back(w);
-      w->hide();
-    }
-  }
-  hide();
-  tray_->Show();
-  inTray_ = true;
-}
-
-void CalculatorDialog::RestoreFromTray() {
-  tray_->Hide();
-  inTray_ = false;
-  placement_->ShowInPlace([this] { showNormal(); });
-  for (const QPointer<QWidget>& w : hiddenWithMe_)
-    if (w) w->show();
-  hiddenWithMe_.clear();
-  raise();
-}
-
-void CalculatorDialog::BringBack() {
-  if (inTray_ || !isVisible()) RestoreFromTray();
-  if (isMinimized()) showNormal();
-  raise();
-  activateWindow();
-  editor_->setFocus();
-}
-
-void CalculatorDialog::ApplyStayOnTop() {
-  const bool onTop = Options().stayOnTop != 0;
-  if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
-  // Changing a window flag hides a shown window; it is shown again in place.
-  const bool wasVisible = isVisible();
-  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-  if (wasVisible) placement_->ShowInPlace([this] { show(); });
-}
-
-void CalculatorDialog::ApplyEditorAppearance() {
-  const OptionsRecord& o = Options();
-  editor_->SetFontSizeIndex(o.fontSize);
-  editor_->SetColors(ColorFromColorRef(o.textColor), ColorFromColorRef(o.backColor),
-                     ColorFromColorRef(o.textHighlight));
-}
-
-bool CalculatorDialog::RegisterHotKey() {
-  const OptionsRecord& o = Options();
-  if (o.hotKeyKey == 0) {
-    hotKey_->Unregister();
-    return false;
-  }
-  return hotKey_->Register(o.hotKeyKey, o.hotKeyModifiers);
-}
-
-void CalculatorDialog::UnregisterHotKey() { hotKey_->Unregister(); }
-
-void CalculatorDialog::ShowHelp() { OpenHelp(programFolder_, Options().english != 0); }
-
 void CalculatorDialog::ShowAbout() {
-  if (inTray_) RestoreFromTray();
+  if (desktop_->InTray()) desktop_->RestoreFromTray();
   AboutBox box(programFolder_, this);
   box.exec();
+}
+
+void CalculatorDialog::SwitchToEnglish() {
+  if (Options().english == 0) {
+    Options().english = 1;
+    ApplyUiLanguage(true);
+    Retranslate();
+    conversion_->Retranslate();
+    menu_->Bar()->update();
+  }
+  // Asked for in English already, the command still rebuilds the tool tips.
+  keypad_->Retranslate();
+  menu_->UpdateMarks();
+}
+
+void CalculatorDialog::SwitchToRussian() {
+  if (Options().english == 0) {
+    menu_->UpdateMarks();
+    return;
+  }
+  Options().english = 0;
+  ApplyUiLanguage(false);
+  Retranslate();
+  // Everything is saved now; the new instance reads it and comes up in the
+  // Russian interface throughout.
+  if (startedUp_ && !shutDown_ && !ShutDown(true)) return;
+  prompts_.notify(tr("Press OK to restart the program"));
+  prompts_.restart(programFolder_);
+  QDialog::done(QDialog::Accepted);
 }
 
 void CalculatorDialog::Exit() {
@@ -298,14 +303,10 @@ void CalculatorDialog::Exit() {
 void CalculatorDialog::closeEvent(QCloseEvent* event) {
   event->ignore();
   if (!exiting_ && Options().closeMinimize != 0) {
-    if (Options().minToTray != 0) {
-      MinimizeToTray();
-    } else {
-      showMinimized();
-    }
+    desktop_->Minimize();
     return;
   }
-  if (inTray_ || !isVisible()) RestoreFromTray();
+  if (desktop_->InTray() || !isVisible()) desktop_->RestoreFromTray();
   done(QDialog::Accepted);
   if (shutDown_) event->accept();
 }
@@ -316,37 +317,28 @@ void CalculatorDialog::done(int result) {
 }
 
 bool CalculatorDialog::ShutDown(bool mayAsk) {
-  hotKey_->Unregister();
-  RecordWindowRect();
+  desktop_->UnregisterHotKey();
+  Options().mainWindow = placement_->Current();
   const SaveOutcome saved = keeper_->SaveNow(true);
   if (!saved.ok && mayAsk) {
     const QString text =
         tr("The settings, the text and the variables could not be saved in \"%1\": %2.\n\n"
            "Close without saving, or keep the window open and copy what you need?")
             .arg(saved.fileName, saved.reason);
-    if (!confirmClose_(text)) {
-      RegisterHotKey();
+    if (!prompts_.confirmClose(text)) {
+      desktop_->RegisterHotKey();
       return false;
     }
   }
   keeper_->Finish();
-  tray_->Hide();
+  desktop_->RemoveIcon();
   shutDown_ = true;
   return true;
 }
 
 void CalculatorDialog::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) Retranslate();
-  if (event->type() == QEvent::WindowStateChange && isMinimized() && !inTray_ &&
-      Options().minToTray != 0 && TrayPresence::Available()) {
-    // Hiding from inside the state change confuses some window managers;
-    // the window goes to the tray right after.
-    QTimer::singleShot(0, this, [this] {
-      if (!isMinimized() || inTray_) return;
-      setWindowState(windowState() & ~Qt::WindowMinimized);
-      MinimizeToTray();
-    });
-  }
+  if (event->type() == QEvent::WindowStateChange) desktop_->FollowMinimize();
   QDialog::changeEvent(event);
 }
 

@@ -8,7 +8,9 @@
 #include <QTextCursor>
 #include <iterator>
 
+#include "gui/controls/color_ref.h"
 #include "gui/window/line_breaks.h"
+#include "options/options_record.h"
 
 namespace vr {
 
@@ -27,6 +29,12 @@ ExpressionEditor::ExpressionEditor(QWidget* parent) : QTextEdit(parent) {
   connect(this, &QTextEdit::cursorPositionChanged, this, [this] {
     if (!textCursor().hasSelection()) setCurrentCharFormat(NormalFormat());
   });
+}
+
+void ExpressionEditor::ApplyAppearance(const OptionsRecord& options) {
+  SetFontSizeIndex(options.fontSize);
+  SetColors(ColorFromColorRef(options.textColor), ColorFromColorRef(options.backColor),
+            ColorFromColorRef(options.textHighlight));
 }
 
 int ExpressionEditor::LineCount() const { return document()->blockCount(); }

@@ -9,6 +9,8 @@
 
 namespace vr {
 
+struct OptionsRecord;
+
 // The expression window: plain text with character formats, one expression
 // per line, no wrapping. Only the latest result is drawn bold in the
 // highlight colour; everything else, including whatever the user types, is
@@ -37,6 +39,9 @@ class ExpressionEditor : public QTextEdit {
   // Font size from the "FontSize" index.
   void SetFontSizeIndex(int index);
   static int PointSizeForIndex(int index);
+  // The font size and the colours the options hold ("FontSize", "TextColor",
+  // "BackColor", "TextHighlight").
+  void ApplyAppearance(const OptionsRecord& options);
 
   QTextCharFormat NormalFormat() const;
   QTextCharFormat ResultFormat() const;

@@ -82,6 +82,10 @@ class Keypad : public QObject {
   Keypad(QWidget* topArea, QWidget* sideArea);
 
   RoundButton* Key(int id) const;
+  // The areas the keys fill: the two rows above the editor and the block
+  // beside it. Hidden while empty.
+  QWidget* TopArea() const { return topArea_; }
+  QWidget* SideArea() const { return sideArea_; }
   std::vector<int> KeyIds() const;
 
   QComboBox* UnitTypeList() const { return unitTypes_; }

@@ -5,6 +5,9 @@
 #include "gui/platform/autostart.h"
 #include "gui/settings/preferences_sheet.h"
 #include "gui/window/calculator_dialog.h"
+#include "gui/window/desktop_presence.h"
+#include "gui/window/expression_editor.h"
+#include "gui/window/keypad.h"
 #include "gui/window/session_keeper.h"
 
 namespace vr {
@@ -17,24 +20,24 @@ void CommitPreferences(CalculatorDialog& dialog, const OptionsRecord& working,
   // at exit, where a failure is reported.
   dialog.Keeper().SaveNow();
 
-  dialog.ApplyKeyColors();
+  dialog.Keys().ApplyOptionColours(live);
   if (live.backColor != before.backColor || live.textColor != before.textColor ||
       live.textHighlight != before.textHighlight || live.fontSize != before.fontSize)
-    dialog.ApplyEditorAppearance();
+    dialog.Editor()->ApplyAppearance(live);
   live.RebuildNumberFormat();
-  if (live.stayOnTop != before.stayOnTop) dialog.ApplyStayOnTop();
+  if (live.stayOnTop != before.stayOnTop) dialog.Desktop().ApplyStayOnTop();
   if (live.autoStart != before.autoStart || live.startMinimized != before.startMinimized)
     UpdateAutostart(live.autoStart != 0, live.startMinimized != 0,
                     QCoreApplication::applicationFilePath());
 }
 
 void OpenPreferences(CalculatorDialog& dialog) {
-  dialog.UnregisterHotKey();
+  dialog.Desktop().UnregisterHotKey();
   OptionsRecord working = Options();
   const OptionsRecord before = Options();
   PreferencesSheet sheet(working, &dialog);
   if (sheet.exec() == QDialog::Accepted) CommitPreferences(dialog, working, before);
-  dialog.RegisterHotKey();
+  dialog.Desktop().RegisterHotKey();
 }
 
 }  // namespace vr

@@ -1,18 +1,16 @@
-// Expression files: a text file with one expression per line, opened into
-// the expression window with the results calculated, or saved from it.
+#include "gui/window/expression_files.h"
+
 #include <QFile>
 #include <QFileDialog>
 #include <QSaveFile>
 #include <QStringConverter>
 #include <QTextCursor>
 #include <QTextStream>
-
 #include <string>
 #include <string_view>
 
 #include "engine/expression_engine.h"
 #include "files/text_file.h"
-#include "gui/window/calculator_dialog.h"
 #include "gui/window/expression_editor.h"
 #include "gui/window/line_flow.h"
 #include "options/options_record.h"
@@ -22,41 +20,44 @@ namespace vr {
 namespace {
 
 QString FileFilter() {
-  return CalculatorDialog::tr("Text Files (*.txt)") + QStringLiteral(";;") +
-         CalculatorDialog::tr("All Files (*)");
+  return ExpressionFiles::tr("Text Files (*.txt)") + QStringLiteral(";;") +
+         ExpressionFiles::tr("All Files (*)");
 }
 
 }  // namespace
 
-void CalculatorDialog::OpenScript() {
-  const QString path = QFileDialog::getOpenFileName(this, QString(), QString(), FileFilter());
+ExpressionFiles::ExpressionFiles(QWidget& window, ExpressionEditor& editor, LineFlow& flow)
+    : QObject(&window), window_(window), editor_(editor), flow_(flow) {}
+
+void ExpressionFiles::OpenScript() {
+  const QString path = QFileDialog::getOpenFileName(&window_, QString(), QString(), FileFilter());
   if (!path.isEmpty()) LoadScriptFile(path);
-  editor_->setFocus();
+  editor_.setFocus();
 }
 
-void CalculatorDialog::SaveScript() {
-  QFileDialog dialog(this);
+void ExpressionFiles::SaveScript() {
+  QFileDialog dialog(&window_);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilters(FileFilter().split(QStringLiteral(";;")));
   dialog.setDefaultSuffix(QStringLiteral("txt"));
   dialog.selectFile(QStringLiteral("expr.txt"));
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
     SaveScriptFile(dialog.selectedFiles().constFirst());
-  editor_->setFocus();
+  editor_.setFocus();
 }
 
-bool CalculatorDialog::LoadScriptFile(const QString& path) {
-  editor_->clear();
+bool ExpressionFiles::LoadScriptFile(const QString& path) {
+  editor_.clear();
   // The program's one reader: a regular file only, no larger than the data
   // files may be, opened so that a pipe or a device cannot hang the window.
   std::string text;
   if (ReadTextFile(QFile::encodeName(path).toStdString(), text) != TextFileStatus::Ok) return false;
   const bool showResults = Options().showScriptResult != 0;
-  QTextCursor c(editor_->document());
+  QTextCursor c(editor_.document());
   c.movePosition(QTextCursor::End);
   auto append = [&](const QString& line) {
-    c.insertText(line, editor_->NormalFormat());
-    c.insertBlock(c.blockFormat(), editor_->NormalFormat());
+    c.insertText(line, editor_.NormalFormat());
+    c.insertBlock(c.blockFormat(), editor_.NormalFormat());
   };
   // A script may print into the window and clear it: the cursor is taken
   // again from the document's end after every line.
@@ -65,16 +66,16 @@ bool CalculatorDialog::LoadScriptFile(const QString& path) {
     c.movePosition(QTextCursor::End);
     append(line);
     if (IsSingleOperand(std::string(raw))) continue;
-    const QString result = flow_->CalculateLine(line);
-    c = QTextCursor(editor_->document());
+    const QString result = flow_.CalculateLine(line);
+    c = QTextCursor(editor_.document());
     c.movePosition(QTextCursor::End);
     if (!result.isEmpty() && showResults) append(result);
   }
-  editor_->setTextCursor(c);
+  editor_.setTextCursor(c);
   return true;
 }
 
-bool CalculatorDialog::SaveScriptFile(const QString& path) {
+bool ExpressionFiles::SaveScriptFile(const QString& path) {
   // Written beside the target and renamed over it: a failure leaves the old
   // file whole.
   QSaveFile file(path);
@@ -82,9 +83,9 @@ bool CalculatorDialog::SaveScriptFile(const QString& path) {
   QTextStream out(&file);
   out.setEncoding(QStringConverter::Utf8);
   const bool keepResults = Options().saveResults != 0;
-  const int count = editor_->LineCount();
+  const int count = editor_.LineCount();
   for (int i = 0; i < count; ++i) {
-    const QString line = editor_->GetLineText(i);
+    const QString line = editor_.GetLineText(i);
     // With results not kept, a line that is one operand is taken for a
     // result, also when the user typed it.
     if (!keepResults && IsSingleOperand(line.toStdString())) continue;

@@ -3,51 +3,38 @@
 #include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QMenu>
-#include <memory>
 
 #include "gui/controls/round_button.h"
 #include "gui/window/calculator_dialog.h"
 #include "gui/window/expression_editor.h"
-#include "gui/window/line_flow.h"
-#include "gui/window/functions_dialog.h"
 #include "gui/window/keypad.h"
 #include "gui/window/keypad_modes.h"
+#include "gui/window/line_flow.h"
+#include "gui/window/main_menu.h"
 #include "gui/window/menu_commands.h"
 #include "gui/window/text_insertion.h"
 #include "gui/window/unit_conversion_mode.h"
-#include "options/options_record.h"
 
 namespace vr {
 
 void CalculatorDialog::BuildKeypad() {
-  keypad_ = new Keypad(topKeys_, sideKeys_);
   connect(keypad_, &Keypad::keyClicked, this, &CalculatorDialog::OnKey);
   modes_ = new KeypadModes(*keypad_, this);
-  connect(modes_, &KeypadModes::angleModeChanged, this, &CalculatorDialog::UpdateMenuMarks);
+  connect(modes_, &KeypadModes::angleModeChanged, menu_, &MainMenu::UpdateMarks);
   conversion_ = new UnitConversionMode(*keypad_, this);
-  connect(conversion_, &UnitConversionMode::toggled, this, &CalculatorDialog::UpdateMenuMarks);
+  connect(conversion_, &UnitConversionMode::toggled, menu_, &MainMenu::UpdateMarks);
   // The keys never take the focus; the unit lists do, and give it back
   // after a choice so that typing goes on in the editor.
   connect(conversion_, &UnitConversionMode::listChosen, this, [this] { editor_->setFocus(); });
   for (QComboBox* list : {keypad_->UnitTypeList(), keypad_->FromList(), keypad_->ToList()})
     list->installEventFilter(this);
   editor_->installEventFilter(this);
-  editor_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(editor_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-    std::unique_ptr<QMenu> menu(CreateEditorContextMenu());
-    menu->exec(editor_->viewport()->mapToGlobal(pos));
-  });
-}
-
-void CalculatorDialog::InsertText(const QString& text, bool isFunction) {
-  vr::InsertText(*editor_, text, isFunction);
 }
 
 void CalculatorDialog::OnKey(int id) {
   const KeyInsertion insertion = InsertionOfKey(id, modes_->Arc());
   if (!insertion.text.isEmpty()) {
-    InsertText(insertion.text, insertion.isFunction);
+    InsertText(*editor_, insertion.text, insertion.isFunction);
     return;
   }
   switch (id) {
@@ -67,7 +54,7 @@ void CalculatorDialog::OnKey(int id) {
       modes_->ToggleAngleMode();
       break;
     case kKeyBase:
-      ShowBaseMenu();
+      menu_->ShowBaseMenu(*keypad_->Key(kKeyBase));
       break;
     case kKeyFunctions:
       ShowFunctionsList();
@@ -86,23 +73,18 @@ void CalculatorDialog::OnKey(int id) {
   }
 }
 
-void CalculatorDialog::ApplyKeyColors() { keypad_->ApplyOptionColours(Options()); }
-
-void CalculatorDialog::ShowBaseMenu() {
-  const RoundButton* key = keypad_->Key(kKeyBase);
-  baseMenu_->popup(key->mapToGlobal(QPoint(0, key->height())));
-}
-
 void CalculatorDialog::ShowFunctionsList() {
-  const QString name = chooseFunction_ ? chooseFunction_() : ChooseFunction(this);
-  if (!name.isEmpty()) InsertText(name, true);
+  const QString name = prompts_.chooseFunction();
+  if (!name.isEmpty()) InsertText(*editor_, name, true);
   editor_->setFocus();
 }
 
 bool CalculatorDialog::HandleFunctionShortcut(int key) {
   const auto insert = [this](const char* name, bool arcVariant) {
-    InsertText(QString::fromLatin1(arcVariant && modes_->Arc() ? "A" : "") + QString::fromLatin1(name),
-               true);
+    InsertText(
+        *editor_,
+        QString::fromLatin1(arcVariant && modes_->Arc() ? "A" : "") + QString::fromLatin1(name),
+        true);
   };
   switch (key) {
     case Qt::Key_A:
@@ -196,7 +178,7 @@ bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event) {
     if (command != 0) {
       event->accept();
       if (type == QEvent::KeyPress && acts) {
-        QAction* action = MenuAction(command);
+        QAction* action = menu_->Action(command);
         if (action != nullptr && action->isEnabled()) action->trigger();
       }
       return true;
