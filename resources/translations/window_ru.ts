@@ -57,6 +57,26 @@ Close without saving, or keep the window open and copy what you need?</source>
         <source>All Files (*)</source>
         <translation>Все файлы (*)</translation>
     </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>такого файла нет</translation>
+    </message>
+    <message>
+        <source>it is not a text file</source>
+        <translation>это не текстовый файл</translation>
+    </message>
+    <message>
+        <source>it is not a regular file that can be read, or it is too large</source>
+        <translation>это не обычный файл, доступный для чтения, или он слишком велик</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Не удаётся открыть файл «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be saved: %2.</source>
+        <translation>Не удаётся сохранить файл «%1»: %2.</translation>
+    </message>
 </context>
 <context>
     <name>vr::FunctionsDialog</name>

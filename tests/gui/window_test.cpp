@@ -541,12 +541,23 @@ class WindowTest : public QObject {
       QVERIFY(Dialog().Files().LoadScriptFile(path));
       QCOMPARE(Editor().toPlainText(), window);
     }
-    QVERIFY(!Dialog().Files().LoadScriptFile(w_.folder->FilePath("none.txt")));
-    QCOMPARE(Editor().toPlainText(), QString());
-    // A pipe is refused at once instead of waiting for a writer.
+    // A file that cannot be read says why and leaves the window as it was;
+    // a pipe is refused at once instead of waiting for a writer.
     const QString pipe = w_.folder->FilePath("pipe.txt");
     QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    QVERIFY(!Dialog().Files().LoadScriptFile(pipe));
+    const QString binary = w_.folder->FilePath("binary.txt");
+    WriteFile(binary, QByteArray("1+1\0\x01", 5));
+    const std::pair<QString, QString> failures[] = {
+        {w_.folder->FilePath("none.txt"), "there is no such file"},
+        {binary, "it is not a text file"},
+        {pipe, "it is not a regular file that can be read, or it is too large"}};
+    for (const auto& [file, why] : failures) {
+      SetText(Editor(), "kept");
+      QString reason;
+      QVERIFY(!Dialog().Files().LoadScriptFile(file, &reason));
+      QCOMPARE(reason, why);
+      QCOMPARE(Editor().toPlainText(), QString("kept"));
+    }
   }
 
   void savingAFile() {
@@ -558,7 +569,9 @@ class WindowTest : public QObject {
       QVERIFY(Dialog().Files().SaveScriptFile(path));
       QCOMPARE(ReadFile(path), QByteArray(keep ? "1+1\n2\n\n5\nx=5\n" : "1+1\n\nx=5\n"));
     }
-    QVERIFY(!Dialog().Files().SaveScriptFile(w_.folder->FilePath("no/such/folder.txt")));
+    QString reason;
+    QVERIFY(!Dialog().Files().SaveScriptFile(w_.folder->FilePath("no/such/folder.txt"), &reason));
+    QVERIFY(!reason.isEmpty());
     // Nothing but the saved file is left beside it.
     QCOMPARE(QFileInfo(path).dir().entryList({"out*"}, QDir::Files | QDir::Hidden),
              QStringList{"out.txt"});

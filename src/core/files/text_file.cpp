@@ -91,6 +91,7 @@ TextFileStatus ReadTextFile(const std::filesystem::path& path, std::string& text
   std::string why;
   switch (ReadWholeFile(path, kMaxDataFileBytes, bytes, why)) {
     case WholeFileStatus::Missing:
+      if (reason != nullptr) *reason = "no such file";
       return TextFileStatus::Missing;
     case WholeFileStatus::Failed:
       if (reason != nullptr) *reason = std::move(why);

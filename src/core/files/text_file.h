@@ -16,8 +16,8 @@ enum class TextFileStatus {
 
 // Reads a whole data file of the program folder (a regular file of at most
 // kMaxDataFileBytes, read without blocking) and converts it to UTF-8. `text`
-// is filled only when the status is Ok; for Unreadable and NotText,
-// `reason` (when given) gets a short phrase to end a one-line message.
+// is filled only when the status is Ok; otherwise `reason` (when given)
+// gets a short phrase to end a one-line message.
 TextFileStatus ReadTextFile(const std::filesystem::path& path, std::string& text,
                             std::string* reason = nullptr);
 

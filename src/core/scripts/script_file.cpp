@@ -86,20 +86,12 @@ int LoadScriptFile(const std::filesystem::path& path, bool clear, std::ostream* 
   std::string text;
   std::string reason;
   try {
-    switch (ReadTextFile(path, text, &reason)) {
-      case TextFileStatus::Ok: {
-        // All or nothing: a file that cannot be taken whole adds no statement.
-        ScriptStatementList statements;
-        AppendScriptText(text, statements);
-        ScriptStatements().AppendAll(std::move(statements));
-        return 1;
-      }
-      case TextFileStatus::Missing:
-        reason = "no such file";
-        break;
-      case TextFileStatus::Unreadable:
-      case TextFileStatus::NotText:
-        break;
+    if (ReadTextFile(path, text, &reason) == TextFileStatus::Ok) {
+      // All or nothing: a file that cannot be taken whole adds no statement.
+      ScriptStatementList statements;
+      AppendScriptText(text, statements);
+      ScriptStatements().AppendAll(std::move(statements));
+      return 1;
     }
   } catch (const std::bad_alloc&) {
     reason = "not enough memory";

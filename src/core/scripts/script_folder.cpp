@@ -67,16 +67,9 @@ bool RunStartupScript(ExpressionEngine& engine, const std::filesystem::path& pat
   std::string text;
   std::string reason;
   try {
-    switch (ReadTextFile(path, text, &reason)) {
-      case TextFileStatus::Ok:
-        EvaluateStartupText(engine, text);
-        return true;
-      case TextFileStatus::Missing:
-        reason = "no such file";
-        break;
-      case TextFileStatus::Unreadable:
-      case TextFileStatus::NotText:
-        break;
+    if (ReadTextFile(path, text, &reason) == TextFileStatus::Ok) {
+      EvaluateStartupText(engine, text);
+      return true;
     }
   } catch (const std::bad_alloc&) {
     // Each line already turns a shortage into its own error; this is the

@@ -57,7 +57,7 @@ bool LoadUnitTable(const std::filesystem::path& path, std::ostream* report) {
         ParseUnitTable(text, Units());
         return true;
       case TextFileStatus::Missing:
-        return false;
+        return false;  // no table is no fault: the converter is simply empty
       case TextFileStatus::Unreadable:
       case TextFileStatus::NotText:
         break;

@@ -91,7 +91,8 @@ CalculatorDialog::CalculatorDialog(std::filesystem::path programFolder, CommandL
   runner_ = new LineRunner(this, menu_->Bar());
   flow_->SetRunner(runner_);
   connect(runner_, &LineRunner::busyChanged, menu_, &MainMenu::SetBusy);
-  files_ = new ExpressionFiles(*this, *editor_, *flow_);
+  files_ = new ExpressionFiles(*this, *editor_, *flow_,
+                               [this](const QString& text) { prompts_.notify(text); });
 
   keeper_ = new SessionKeeper(*this, programFolder_, *session_, *editor_);
   keeper_->SetNotifier([this](const QString& text) { prompts_.notify(text); });

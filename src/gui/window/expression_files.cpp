@@ -1,5 +1,6 @@
 #include "gui/window/expression_files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QSaveFile>
@@ -24,14 +25,32 @@ QString FileFilter() {
          ExpressionFiles::tr("All Files (*)");
 }
 
+// Why a file could not be read, in the interface's language.
+QString ReasonText(TextFileStatus status) {
+  switch (status) {
+    case TextFileStatus::Missing:
+      return ExpressionFiles::tr("there is no such file");
+    case TextFileStatus::NotText:
+      return ExpressionFiles::tr("it is not a text file");
+    case TextFileStatus::Unreadable:
+    case TextFileStatus::Ok:
+      break;
+  }
+  return ExpressionFiles::tr("it is not a regular file that can be read, or it is too large");
+}
+
 }  // namespace
 
-ExpressionFiles::ExpressionFiles(QWidget& window, ExpressionEditor& editor, LineFlow& flow)
-    : QObject(&window), window_(window), editor_(editor), flow_(flow) {}
+ExpressionFiles::ExpressionFiles(QWidget& window, ExpressionEditor& editor, LineFlow& flow,
+                                 std::function<void(const QString&)> notify)
+    : QObject(&window), window_(window), editor_(editor), flow_(flow), notify_(std::move(notify)) {}
 
 void ExpressionFiles::OpenScript() {
   const QString path = QFileDialog::getOpenFileName(&window_, QString(), QString(), FileFilter());
-  if (!path.isEmpty()) LoadScriptFile(path);
+  QString reason;
+  if (!path.isEmpty() && !LoadScriptFile(path, &reason)) {
+    notify_(tr("The file \"%1\" cannot be opened: %2.").arg(QDir::toNativeSeparators(path), reason));
+  }
   editor_.setFocus();
 }
 
@@ -41,17 +60,27 @@ void ExpressionFiles::SaveScript() {
   dialog.setNameFilters(FileFilter().split(QStringLiteral(";;")));
   dialog.setDefaultSuffix(QStringLiteral("txt"));
   dialog.selectFile(QStringLiteral("expr.txt"));
-  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-    SaveScriptFile(dialog.selectedFiles().constFirst());
+  QString reason;
+  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+    const QString path = dialog.selectedFiles().constFirst();
+    if (!SaveScriptFile(path, &reason)) {
+      notify_(tr("The file \"%1\" cannot be saved: %2.").arg(QDir::toNativeSeparators(path), reason));
+    }
+  }
   editor_.setFocus();
 }
 
-bool ExpressionFiles::LoadScriptFile(const QString& path) {
-  editor_.clear();
+bool ExpressionFiles::LoadScriptFile(const QString& path, QString* reason) {
   // The program's one reader: a regular file only, no larger than the data
   // files may be, opened so that a pipe or a device cannot hang the window.
+  // The window is emptied only once the file is in hand.
   std::string text;
-  if (ReadTextFile(QFile::encodeName(path).toStdString(), text) != TextFileStatus::Ok) return false;
+  const TextFileStatus status = ReadTextFile(QFile::encodeName(path).toStdString(), text);
+  if (status != TextFileStatus::Ok) {
+    if (reason != nullptr) *reason = ReasonText(status);
+    return false;
+  }
+  editor_.clear();
   const bool showResults = Options().showScriptResult != 0;
   QTextCursor c(editor_.document());
   c.movePosition(QTextCursor::End);
@@ -75,11 +104,14 @@ bool ExpressionFiles::LoadScriptFile(const QString& path) {
   return true;
 }
 
-bool ExpressionFiles::SaveScriptFile(const QString& path) {
+bool ExpressionFiles::SaveScriptFile(const QString& path, QString* reason) {
   // Written beside the target and renamed over it: a failure leaves the old
   // file whole.
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    if (reason != nullptr) *reason = file.errorString();
+    return false;
+  }
   QTextStream out(&file);
   out.setEncoding(QStringConverter::Utf8);
   const bool keepResults = Options().saveResults != 0;
@@ -92,7 +124,9 @@ bool ExpressionFiles::SaveScriptFile(const QString& path) {
     out << line << '\n';
   }
   out.flush();
-  return file.commit();
+  if (file.commit()) return true;
+  if (reason != nullptr) *reason = file.errorString();
+  return false;
 }
 
 }  // namespace vr
