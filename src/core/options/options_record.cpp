@@ -4,12 +4,11 @@ namespace vr {
 
 std::string BuildNumberFormat(int format, int precision) {
   if (format == 0) return "%e";
-  if (precision < 0 || precision > kMaxPrecision) precision = kMaxPrecision;
-  return "%." + std::to_string(precision) + "g";
+  return "%." + std::to_string(ValidPrecision(precision)) + "g";
 }
 
 void OptionsRecord::RebuildNumberFormat() {
-  if (precision < 0 || precision > kMaxPrecision) precision = kMaxPrecision;
+  precision = ValidPrecision(precision);
   numberFormat = BuildNumberFormat(format, precision);
 }
 

@@ -22,6 +22,10 @@ struct WindowRect {
 
 // Results show 0 to this many significant digits ("Precision").
 inline constexpr std::int32_t kMaxPrecision = 15;
+// A stored precision outside 0..kMaxPrecision is taken as kMaxPrecision.
+inline constexpr std::int32_t ValidPrecision(std::int32_t precision) {
+  return precision < 0 || precision > kMaxPrecision ? kMaxPrecision : precision;
+}
 
 // Every setting of the program, with its default. Colours are 0x00BBGGRR.
 // The operations, the text forms and the windows read the live record when
@@ -67,8 +71,7 @@ struct OptionsRecord {
   // Seconds one line may run before it is stopped; 0: as long as it takes.
   std::int32_t timeLimit = 0;
 
-  // Rebuilds numberFormat from format and precision (a precision outside
-  // 0..kMaxPrecision is taken as kMaxPrecision).
+  // Rebuilds numberFormat from format and precision, made valid.
   void RebuildNumberFormat();
 };
 

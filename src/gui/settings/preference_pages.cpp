@@ -168,8 +168,8 @@ ResultsPage::ResultsPage(OptionsRecord& working, QWidget* parent)
   precision_->setObjectName(QStringLiteral("precision"));
   // The spin box refuses every text outside the range, so no precision
   // outside it can ever reach the options.
-  precision_->setRange(0, 15);
-  precision_->setValue(working.precision < 0 || working.precision > 15 ? 15 : working.precision);
+  precision_->setRange(0, kMaxPrecision);
+  precision_->setValue(ValidPrecision(working.precision));
   auto* digits = new QLabel(tr("decimal digits"), precision);
   digits->setBuddy(precision_);
   auto* precisionLayout = new QHBoxLayout(precision);
