@@ -1,5 +1,6 @@
 #include "values/value_text.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -289,16 +290,11 @@ std::string FormatInBase(double x, int radix) {
   double wrapped = std::fmod(std::trunc(x), 4294967296.0);
   if (std::isnan(wrapped)) wrapped = 0;
   if (wrapped < 0) wrapped += 4294967296.0;
-  auto n = static_cast<std::uint32_t>(wrapped);
-  static const char kDigits[] = "0123456789abcdef";
-  const auto base = static_cast<std::uint32_t>(radix);
-  char buffer[33];
-  char* out = buffer + sizeof buffer;
-  do {
-    *--out = kDigits[n % base];
-    n /= base;
-  } while (n != 0);
-  return std::string(out, static_cast<std::size_t>(buffer + sizeof buffer - out));
+  // to_chars writes lower-case digits without sign or padding: 32 binary
+  // digits at most.
+  char buffer[32];
+  const auto n = static_cast<std::uint32_t>(wrapped);
+  return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, n, radix).ptr);
 }
 
 std::string FormatDate(const DayDate& date, int dateFormat) {
