@@ -1,5 +1,6 @@
 #include "values/value_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "files/ascii.h"
 #include "options/options_record.h"
@@ -78,16 +80,9 @@ void SplitTriple(std::string_view text, char sep, std::int32_t out[3]) {
   }
 }
 
-int DigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'z') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
-  return 99;
-}
-
 // strtol on a view: white space, a sign, for base 16 (or 0) an optional
-// 0x, then digits. The magnitude saturates at `limit` (the caller's range);
-// the result is the signed magnitude.
+// 0x, then digits. The magnitude saturates at `positiveLimit` (one more for a
+// negative number); the result is the signed magnitude.
 std::int64_t ParseLong(std::string_view text, int base, std::uint64_t positiveLimit) {
   if (base < 0 || base == 1 || base > 36) return 0;
   std::size_t i = 0;
@@ -98,24 +93,21 @@ std::int64_t ParseLong(std::string_view text, int base, std::uint64_t positiveLi
     ++i;
   }
   const bool hexPrefix = i + 2 < text.size() && text[i] == '0' &&
-                         (text[i + 1] == 'x' || text[i + 1] == 'X') && DigitValue(text[i + 2]) < 16;
+                         (text[i + 1] == 'x' || text[i + 1] == 'X') && IsAsciiHexDigit(text[i + 2]);
   if ((base == 16 || base == 0) && hexPrefix) {
     base = 16;
     i += 2;
   } else if (base == 0) {
     base = i < text.size() && text[i] == '0' ? 8 : 10;
   }
-  const std::uint64_t limit = negative ? positiveLimit + 1 : positiveLimit;
+  // For an unsigned type from_chars reads no sign, so "+-5" gives 0, and with
+  // no digit at all it leaves the 0 as it is.
   std::uint64_t magnitude = 0;
-  for (; i < text.size(); ++i) {
-    const int digit = DigitValue(text[i]);
-    if (digit >= base) break;
-    if (magnitude > (limit - static_cast<std::uint64_t>(digit)) / static_cast<std::uint64_t>(base)) {
-      magnitude = limit;
-    } else {
-      magnitude = magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
-    }
+  const char* end = text.data() + text.size();
+  if (std::from_chars(text.data() + i, end, magnitude, base).ec == std::errc::result_out_of_range) {
+    magnitude = UINT64_MAX;
   }
+  magnitude = std::min(magnitude, negative ? positiveLimit + 1 : positiveLimit);
   if (!negative) return static_cast<std::int64_t>(magnitude);
   return magnitude == std::uint64_t{INT64_MAX} + 1 ? INT64_MIN
                                                    : -static_cast<std::int64_t>(magnitude);
