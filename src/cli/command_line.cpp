@@ -12,8 +12,7 @@ namespace {
 bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
                std::string& value) {
   const std::string& arg = args[i];
-  if (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 &&
-      arg[name.size()] == '=') {
+  if (arg.starts_with(name + '=')) {
     value = arg.substr(name.size() + 1);
     return true;
   }
@@ -23,8 +22,7 @@ bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::
 }
 
 bool Names(const std::string& arg, const std::string& name) {
-  return arg == name || (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 &&
-                         arg[name.size()] == '=');
+  return arg == name || arg.starts_with(name + '=');
 }
 
 // "WxH" with both sides from 1 to kMaxPlotSide.

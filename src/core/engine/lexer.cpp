@@ -108,7 +108,8 @@ int DigitValue(char c) {
 }
 
 // A number read in radix r (DetectRadix's code) becomes its decimal text.
-// The value wraps at 32 bits like the machine word it was made for.
+// The value wraps at 32 bits like the machine word it was made for, so the
+// digits are summed here: from_chars would only report the overflow.
 TokenClass ReadRadixNumber(std::string_view buf, std::size_t& pos, int r, std::string& text) {
   text.clear();
   while (pos < buf.size() && IsRadixRunChar(buf[pos])) text.push_back(AsciiUpper(buf[pos++]));

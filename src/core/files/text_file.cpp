@@ -79,10 +79,6 @@ std::string RepairUtf8(std::string_view text) {
   return out;
 }
 
-bool StartsWith(std::string_view s, std::string_view prefix) {
-  return s.size() >= prefix.size() && s.substr(0, prefix.size()) == prefix;
-}
-
 }  // namespace
 
 TextFileStatus ReadTextFile(const std::filesystem::path& path, std::string& text,
@@ -109,9 +105,9 @@ TextFileStatus ReadTextFile(const std::filesystem::path& path, std::string& text
 }
 
 std::string DecodeFileText(std::string_view bytes) {
-  if (StartsWith(bytes, "\xFF\xFE")) return FromUtf16(bytes.substr(2), false);
-  if (StartsWith(bytes, "\xFE\xFF")) return FromUtf16(bytes.substr(2), true);
-  if (StartsWith(bytes, "\xEF\xBB\xBF")) return RepairUtf8(bytes.substr(3));
+  if (bytes.starts_with("\xFF\xFE")) return FromUtf16(bytes.substr(2), false);
+  if (bytes.starts_with("\xFE\xFF")) return FromUtf16(bytes.substr(2), true);
+  if (bytes.starts_with("\xEF\xBB\xBF")) return RepairUtf8(bytes.substr(3));
   if (IsValidUtf8(bytes)) return std::string(bytes);
   return FromCp1251(bytes);
 }

@@ -96,6 +96,8 @@ __extension__ using Wide = __int128;
 
 Wide Magnitude(Wide x) { return x < 0 ? -x : x; }
 
+// std::gcd takes only the standard integer types, which __int128 is not
+// under strict C++20.
 Wide Gcd(Wide a, Wide b) {
   while (b != 0) {
     const Wide r = a % b;

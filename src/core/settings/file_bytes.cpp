@@ -178,8 +178,7 @@ int RemoveLeftoverTemporaries(const std::filesystem::path& file) {
   std::filesystem::directory_iterator it(file.parent_path().empty() ? "." : file.parent_path(), ec);
   for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    if (name.size() != length || name.compare(0, prefix.size(), prefix) != 0 ||
-        !name.ends_with(kTemporaryEnd)) {
+    if (name.size() != length || !name.starts_with(prefix) || !name.ends_with(kTemporaryEnd)) {
       continue;
     }
     std::error_code ignored;

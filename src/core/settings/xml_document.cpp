@@ -108,7 +108,7 @@ std::string Decode(std::string_view text) {
     const std::string_view rest = text.substr(i + 1);
     bool replaced = false;
     for (const Entity& e : kEntities) {
-      if (rest.substr(0, e.code.size()) == e.code) {
+      if (rest.starts_with(e.code)) {
         out += e.character;
         i += 1 + e.code.size();
         replaced = true;

@@ -1,5 +1,6 @@
 #include "values/day_date.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -9,41 +10,22 @@ namespace vr {
 
 namespace {
 
+using std::chrono::days;
+using std::chrono::sys_days;
+using std::chrono::year_month_day;
+
 constexpr std::int64_t kSecondsPerDay = 86400;
-// Days from 1970-01-01 back to the day-serial origin, 1899-12-30.
-constexpr std::int64_t kEpochOffset = 25569;
+// Serial 0 is 1899-12-30, so 1970-01-01 is serial 25569.
+constexpr sys_days kOrigin{std::chrono::year{1899} / 12 / 30};
+static_assert(kOrigin.time_since_epoch().count() == -25569);
+
 // The calendar the dates cover: 0100-01-01 up to the end of 9999-12-31.
-constexpr std::int64_t kFirstDay = -657434;
-constexpr std::int64_t kLastDay = 2958465;
+// Both ends lie well inside what std::chrono::year can hold.
+constexpr std::int64_t SerialDay(sys_days date) { return (date - kOrigin).count(); }
+constexpr std::int64_t kFirstDay = SerialDay(sys_days{std::chrono::year{100} / 1 / 1});
+constexpr std::int64_t kLastDay = SerialDay(sys_days{std::chrono::year{9999} / 12 / 31});
+static_assert(kFirstDay == -657434 && kLastDay == 2958465);
 constexpr int kPartError = -1;
-
-// Days since 1970-01-01 of a proleptic Gregorian date.
-std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
-  y -= m <= 2 ? 1 : 0;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const std::int64_t yoe = y - era * 400;
-  const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
-}
-
-struct Civil {
-  std::int64_t year;
-  int month;
-  int day;
-};
-
-Civil CivilFromDays(std::int64_t z) {
-  z += 719468;
-  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const std::int64_t doe = z - era * 146097;
-  const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const std::int64_t mp = (5 * doy + 2) / 153;
-  const int d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  const int m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  return Civil{yoe + era * 400 + (m <= 2 ? 1 : 0), m, d};
-}
 
 // A serial as it is stored puts the time of day after the point even for
 // negative days (-1.25 is the day -1 at 06:00). The linear form is the plain
@@ -86,14 +68,15 @@ Parts Decompose(const DayDate& date) {
     ++day;
   }
   if (day < kFirstDay || day > kLastDay) return p;
-  const Civil c = CivilFromDays(day - kEpochOffset);
+  const year_month_day civil{kOrigin + days{day}};
+  const std::chrono::hh_mm_ss clock{std::chrono::seconds{seconds}};
   p.ok = true;
-  p.year = static_cast<int>(c.year);
-  p.month = c.month;
-  p.day = c.day;
-  p.hour = static_cast<int>(seconds / 3600);
-  p.minute = static_cast<int>(seconds / 60 % 60);
-  p.second = static_cast<int>(seconds % 60);
+  p.year = static_cast<int>(civil.year());
+  p.month = static_cast<int>(static_cast<unsigned>(civil.month()));
+  p.day = static_cast<int>(static_cast<unsigned>(civil.day()));
+  p.hour = static_cast<int>(clock.hours().count());
+  p.minute = static_cast<int>(clock.minutes().count());
+  p.second = static_cast<int>(clock.seconds().count());
   return p;
 }
 
@@ -125,6 +108,8 @@ bool ParseFixedNow(const char* text, DayDate& out) {
 
 }  // namespace
 
+// Written out rather than through std::chrono::year, which holds only
+// -32767..32767: a date being read may carry any year before it is refused.
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 int DaysInMonth(int year, int month) {
@@ -146,7 +131,8 @@ DayDate DayDate::FromYmdHms(int year, int month, int day, int hour, int minute, 
     d.status = DateStatus::Invalid;
     return d;
   }
-  const std::int64_t serialDay = DaysFromCivil(year, month, day) + kEpochOffset;
+  // DateIsPossible has checked every part, so none wraps in the chrono types.
+  const std::int64_t serialDay = SerialDay(sys_days{std::chrono::year{year} / month / day});
   d.serial = SerialFrom(serialDay, hour * 3600 + minute * 60 + second);
   return d;
 }

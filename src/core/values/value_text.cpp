@@ -1,5 +1,7 @@
 #include "values/value_text.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -7,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "files/ascii.h"
 #include "options/options_record.h"
@@ -77,16 +80,9 @@ void SplitTriple(std::string_view text, char sep, std::int32_t out[3]) {
   }
 }
 
-int DigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'z') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
-  return 99;
-}
-
 // strtol on a view: white space, a sign, for base 16 (or 0) an optional
-// 0x, then digits. The magnitude saturates at `limit` (the caller's range);
-// the result is the signed magnitude.
+// 0x, then digits. The magnitude saturates at `positiveLimit` (one more for a
+// negative number); the result is the signed magnitude.
 std::int64_t ParseLong(std::string_view text, int base, std::uint64_t positiveLimit) {
   if (base < 0 || base == 1 || base > 36) return 0;
   std::size_t i = 0;
@@ -97,24 +93,21 @@ std::int64_t ParseLong(std::string_view text, int base, std::uint64_t positiveLi
     ++i;
   }
   const bool hexPrefix = i + 2 < text.size() && text[i] == '0' &&
-                         (text[i + 1] == 'x' || text[i + 1] == 'X') && DigitValue(text[i + 2]) < 16;
+                         (text[i + 1] == 'x' || text[i + 1] == 'X') && IsAsciiHexDigit(text[i + 2]);
   if ((base == 16 || base == 0) && hexPrefix) {
     base = 16;
     i += 2;
   } else if (base == 0) {
     base = i < text.size() && text[i] == '0' ? 8 : 10;
   }
-  const std::uint64_t limit = negative ? positiveLimit + 1 : positiveLimit;
+  // For an unsigned type from_chars reads no sign, so "+-5" gives 0, and with
+  // no digit at all it leaves the 0 as it is.
   std::uint64_t magnitude = 0;
-  for (; i < text.size(); ++i) {
-    const int digit = DigitValue(text[i]);
-    if (digit >= base) break;
-    if (magnitude > (limit - static_cast<std::uint64_t>(digit)) / static_cast<std::uint64_t>(base)) {
-      magnitude = limit;
-    } else {
-      magnitude = magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
-    }
+  const char* end = text.data() + text.size();
+  if (std::from_chars(text.data() + i, end, magnitude, base).ec == std::errc::result_out_of_range) {
+    magnitude = UINT64_MAX;
   }
+  magnitude = std::min(magnitude, negative ? positiveLimit + 1 : positiveLimit);
   if (!negative) return static_cast<std::int64_t>(magnitude);
   return magnitude == std::uint64_t{INT64_MAX} + 1 ? INT64_MIN
                                                    : -static_cast<std::int64_t>(magnitude);
@@ -289,16 +282,11 @@ std::string FormatInBase(double x, int radix) {
   double wrapped = std::fmod(std::trunc(x), 4294967296.0);
   if (std::isnan(wrapped)) wrapped = 0;
   if (wrapped < 0) wrapped += 4294967296.0;
-  auto n = static_cast<std::uint32_t>(wrapped);
-  static const char kDigits[] = "0123456789abcdef";
-  const auto base = static_cast<std::uint32_t>(radix);
-  char buffer[33];
-  char* out = buffer + sizeof buffer;
-  do {
-    *--out = kDigits[n % base];
-    n /= base;
-  } while (n != 0);
-  return std::string(out, static_cast<std::size_t>(buffer + sizeof buffer - out));
+  // to_chars writes lower-case digits without sign or padding: 32 binary
+  // digits at most.
+  char buffer[32];
+  const auto n = static_cast<std::uint32_t>(wrapped);
+  return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, n, radix).ptr);
 }
 
 std::string FormatDate(const DayDate& date, int dateFormat) {

@@ -84,6 +84,21 @@ TEST(LeastCommonMultipleTest, MatchesSteppingThroughMultiples) {
       EXPECT_EQ(result, m);
     }
   }
+  // The ends of the 32-bit range, whose products need the 64 bits.
+  struct Case {
+    std::int64_t a, b, lcm;
+  };
+  const Case cases[] = {
+      {INT32_MIN, 6, 6442450944},
+      {INT32_MAX, INT32_MIN, 4611686016279904256},
+      {INT32_MIN, INT32_MIN, INT32_MIN},
+      {INT32_MAX, INT32_MAX - 1, 4611686011984936962},
+  };
+  for (const Case& c : cases) {
+    std::int64_t result = 0;
+    ASSERT_EQ(LeastCommonMultiple(c.a, c.b, result), kOk);
+    EXPECT_EQ(result, c.lcm) << c.a << ", " << c.b;
+  }
 }
 
 }  // namespace

@@ -44,6 +44,37 @@ TEST(DayDate, SerialsAndTheirParts) {
   EXPECT_EQ(DayDate::FromYmdHms(1899, 12, 30, 6, 0, 0).serial, 0.25);
 }
 
+// The calendar runs from 0100-01-01 to 9999-12-31 with the Gregorian leap
+// rule; a date outside it, or one its month does not have, is refused.
+TEST(DayDate, FromYmdRefusesImpossibleDates) {
+  struct Case {
+    int year, month, day;
+    bool valid;
+  };
+  const Case cases[] = {
+      {1900, 2, 29, false}, {2000, 2, 29, true},   {2100, 2, 29, false}, {2024, 2, 29, true},
+      {2023, 4, 31, false}, {2023, 12, 31, true},  {2023, 0, 1, false},  {2023, 13, 1, false},
+      {2023, 1, 0, false},  {99, 12, 31, false},   {100, 1, 1, true},    {9999, 12, 31, true},
+      {10000, 1, 1, false}, {-2000, 1, 1, false},  {2023, 257, 1, false}, {2023, 1, 257, false},
+      {2147483647, 2, 29, false},
+  };
+  for (const Case& c : cases) {
+    const DayDate d = DayDate::FromYmd(c.year, c.month, c.day);
+    EXPECT_EQ(d.status == DateStatus::Valid, c.valid) << c.year << "-" << c.month << "-" << c.day;
+    if (c.valid) {
+      EXPECT_EQ(d.Year(), c.year);
+      EXPECT_EQ(d.Month(), c.month);
+      EXPECT_EQ(d.Day(), c.day);
+    }
+  }
+  EXPECT_EQ(DayDate::FromYmdHms(2023, 1, 1, 24, 0, 0).status, DateStatus::Invalid);
+  EXPECT_EQ(DayDate::FromYmdHms(2023, 1, 1, 0, 0, 60).status, DateStatus::Invalid);
+  EXPECT_EQ(DayDate::FromYmdHms(2023, 1, 1, 23, 59, 59).serial, 44927.0 + 86399.0 / 86400);
+  EXPECT_EQ(DaysInMonth(2147483647, 2), 28);  // far outside any calendar, still answered
+  EXPECT_EQ(DaysInMonth(-4, 2), 29);
+  EXPECT_EQ(DaysInMonth(2023, 13), 0);
+}
+
 TEST(DayDate, AddDaysCountsAcrossTheOrigin) {
   struct Case {
     double serial, days, result;

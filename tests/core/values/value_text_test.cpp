@@ -51,11 +51,34 @@ TEST(FormatNumber, UsesAPointWhateverTheLocale) {
   EXPECT_EQ(read, 0.25);
 }
 
-// Whole lines show the rest; a number that is no number shows as 0.
-TEST(FormatInBase, NotANumberShowsZero) {
-  EXPECT_EQ(FormatInBase(std::numeric_limits<double>::quiet_NaN(), 16), "0");
-  EXPECT_EQ(FormatInBase(std::numeric_limits<double>::infinity(), 8), "0");
-  EXPECT_EQ(FormatInBase(5, 2), "101");
+// The low 32 bits of the whole part, lower case and unpadded; a number that
+// is no number shows as 0. Whole lines show the rest.
+TEST(FormatInBase, LowThirtyTwoBitsOfTheWholePart) {
+  struct Case {
+    double x;
+    int radix;
+    const char* text;
+  };
+  const Case cases[] = {
+      {std::numeric_limits<double>::quiet_NaN(), 16, "0"},
+      {std::numeric_limits<double>::infinity(), 8, "0"},
+      {5, 2, "101"},
+      {0, 2, "0"},
+      {-0.9, 16, "0"},
+      {255, 16, "ff"},
+      {8, 8, "10"},
+      {-1, 16, "ffffffff"},
+      {-1, 2, "11111111111111111111111111111111"},
+      {-1, 10, "4294967295"},
+      {-2.5, 16, "fffffffe"},
+      {2147483648.0, 16, "80000000"},
+      {4294967296.0 + 5, 8, "5"},
+      {-3 * 4294967296.0 - 1, 16, "ffffffff"},
+      {1e20, 16, "63100000"},
+      {1, 1, ""},
+      {1, 17, ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FormatInBase(c.x, c.radix), c.text) << c.x << " in " << c.radix;
 }
 
 TEST(CReaders, AtofAtoiStrtol32) {
@@ -85,6 +108,20 @@ TEST(CReaders, AtofAtoiStrtol32) {
       {"1019", 2, 5, 1019},
       {"12", 1, 0, 12},
       {"-", 10, 0, 0},
+      {"+-5", 10, 0, 0},
+      {"\v\f-000000000000000000000000000042", 10, -42, -42},
+      {"9223372036854775807", 10, 2147483647, -1},
+      {"9223372036854775808", 10, 2147483647, -1},
+      {"-9223372036854775808", 10, INT32_MIN, 0},
+      {"-9223372036854775809", 10, INT32_MIN, 0},
+      {"0x123456789abcdef0123", 16, 2147483647, 0},
+      {"-0X123456789ABCDEF0123", 16, INT32_MIN, 0},
+      {"7fffffff", 16, 2147483647, 7},
+      {"-80000000", 16, INT32_MIN, -80000000},
+      {"0x", 16, 0, 0},
+      {"0x 1", 16, 0, 0},
+      {"zZ!", 36, 1295, 0},
+      {"12", 37, 0, 12},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Strtol32(c.text, c.base), c.strtol) << c.text << " base " << c.base;

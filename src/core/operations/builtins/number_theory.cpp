@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -57,15 +58,6 @@ std::uint64_t OrderOfTen(std::uint64_t m) {
   return order;
 }
 
-std::int64_t Gcd64(std::int64_t a, std::int64_t b) {
-  while (b != 0) {
-    std::int64_t t = a % b;
-    a = b;
-    b = t;
-  }
-  return a < 0 ? -a : a;
-}
-
 }  // namespace
 
 ErrorCode GreatestCommonDivisor(std::int64_t a, std::int64_t b, std::int64_t& result) {
@@ -97,8 +89,9 @@ ErrorCode LeastCommonMultiple(std::int64_t a, std::int64_t b, std::int64_t& resu
   }
   // big > 0: the multiples are positive and the first one that |small|
   // divides is the least common multiple, found without stepping.
+  // The operands are 32-bit, so |small| and std::gcd never meet INT64_MIN.
   std::int64_t s = small < 0 ? -small : small;
-  result = big / Gcd64(big, s) * s;
+  result = big / std::gcd(big, s) * s;
   return kOk;
 }
 
@@ -132,7 +125,7 @@ void ContinuedFraction(double x, double tolerance, std::int32_t& pOut, std::int3
 std::int64_t RepeatingLength(std::int64_t n, std::int64_t d) {
   n %= d;
   if (n == 0) return 0;
-  std::int64_t m = d / Gcd64(n, d);
+  std::int64_t m = d / std::gcd(n, d);
   while (m % 2 == 0) m /= 2;
   while (m % 5 == 0) m /= 5;
   if (m == 1) return 0;
