@@ -56,7 +56,7 @@ class ExpressionEngine {
 
   // Runs the postfix list; may be called many times after one ToPostfix.
   ErrorCode EvaluatePostfix(Value& result) {
-    if (ErrorCode code = QuickStep(program_, result); code != kNotReal) [[likely]] return code;
+    if (ErrorCode code = RunBoundProgram(program_, result); code != kNotReal) [[likely]] return code;
     return Evaluate(postfix_, program_, result);
   }
 
@@ -69,7 +69,7 @@ class ExpressionEngine {
   ErrorCode PrepareLine(std::string_view text, PreparedLine& line);
   // Evaluates a prepared line as EvaluatePostfix evaluates the engine's own.
   ErrorCode EvaluatePrepared(PreparedLine& line, Value& result) {
-    if (ErrorCode code = QuickStep(line.program, result); code != kNotReal) [[likely]] return code;
+    if (ErrorCode code = RunBoundProgram(line.program, result); code != kNotReal) [[likely]] return code;
     return Evaluate(line.postfix, line.program, result);
   }
 
@@ -108,11 +108,12 @@ class ExpressionEngine {
   NumericProgram program_;  // the postfix list compiled, made on first use
 
   ErrorCode Evaluate(const std::vector<Token>& postfix, NumericProgram& program, Value& result);
-  // A line whose program is one bound step, answered without a call: a
-  // graph or a root search evaluates such lines millions of times.
-  ErrorCode QuickStep(const NumericProgram& program, Value& result) {
+  // A line whose program is bound, answered with no call but the
+  // program's: a graph or a root search evaluates such lines millions of
+  // times.
+  ErrorCode RunBoundProgram(const NumericProgram& program, Value& result) {
     if (!useNumericProgram) return kNotReal;
-    const ErrorCode code = program.RunIfSingleStep(variables_, result, lastResult);
+    const ErrorCode code = program.RunIfReady(variables_, result, lastResult);
     if (code != kNotReal) {
       // As Evaluate leaves them.
       stack_.Clear();

@@ -186,6 +186,15 @@ SingleStepFn SingleStepOf(std::uint8_t op) {
   }
 }
 
+// Whether dividing by `divisor` is exactly multiplying by its reciprocal:
+// a power of two whose reciprocal is a normal number too. Every quotient,
+// infinities, NaNs and the overflow check included, is then the product.
+bool HasExactReciprocal(double divisor) {
+  int exponent = 0;
+  const double mantissa = std::frexp(divisor, &exponent);
+  return std::fabs(mantissa) == 0.5 && exponent > -1000 && exponent < 1000;
+}
+
 }  // namespace
 
 bool NumericProgram::Prepare(const std::vector<Token>& postfix, const OperationTable* table,
@@ -407,6 +416,12 @@ bool NumericProgram::EmitUnary(std::uint8_t op, bool angle) {
 bool NumericProgram::EmitBinary(std::uint8_t op) {
   if (slots_.size() < 2) return false;
   const Slot right = slots_.back();
+  // x/2 as x*0.5: a product costs a fraction of a quotient.
+  if (op == kDivide && right.pushed && right.constant && code_.back().op == kPush &&
+      HasExactReciprocal(code_.back().a.constant)) {
+    code_.back().a.constant = 1.0 / code_.back().a.constant;
+    op = kMultiply;
+  }
   slots_.pop_back();
   Slot& left = slots_.back();
   if (right.pushed && left.pushed) {

@@ -51,27 +51,20 @@ class NumericProgram {
   // are compiled; the variables are those the line reads.
   ErrorCode Run(const std::vector<Token>& postfix, const OperationTable* table,
                 VariableTable& variables, Value& result, Value& lastResult) {
-    if (readyFor_ != &variables || readyGeneration_ != variables.Generation()) [[unlikely]] {
+    if (!IsReadyFor(variables)) [[unlikely]] {
       if (!Prepare(postfix, table, variables)) return kNotReal;
     }
-    if (single_ != nullptr) return RunSingleStep(result, lastResult);
-    return Execute(result, lastResult);
+    return RunReady(result, lastResult);
   }
 
-  // Run's answer for a bound one-step program that reads at most one
-  // variable (x*x, sin(x), 6.2+x), or kNotReal when the program is not such
-  // a step, is not bound to these variables as they stand, or must leave
-  // the answer to the general evaluator. Small enough to be inlined where
-  // lines are evaluated again and again, so that such a line costs no more
-  // than the step and its checks.
-  ErrorCode RunIfSingleStep(const VariableTable& variables, Value& result,
-                            Value& lastResult) const {
-    if (singleReads_ == nullptr || readyFor_ != &variables ||
-        readyGeneration_ != variables.Generation()) {
-      return kNotReal;
-    }
-    if (!IsPlainReal(*singleReads_)) [[unlikely]] return kNotReal;
-    return FinishSingleStep(result, lastResult);
+  // Run's answer when the program is already bound to these variables as
+  // they stand, else kNotReal. Small enough to be inlined where lines are
+  // evaluated again and again: a one-step line over at most one variable
+  // (x*x, sin(x), 6.2+x) then costs no more than the step and its checks,
+  // and a longer one goes straight to the interpreter.
+  ErrorCode RunIfReady(const VariableTable& variables, Value& result, Value& lastResult) const {
+    if (!IsReadyFor(variables)) return kNotReal;
+    return RunReady(result, lastResult);
   }
 
   // What one step gives; the number and the code come back in registers.
@@ -129,6 +122,17 @@ class NumericProgram {
   // cannot answer with these variables.
   bool Prepare(const std::vector<Token>& postfix, const OperationTable* table,
                VariableTable& variables);
+  bool IsReadyFor(const VariableTable& variables) const {
+    return readyFor_ == &variables && readyGeneration_ == variables.Generation();
+  }
+  ErrorCode RunReady(Value& result, Value& lastResult) const {
+    if (singleReads_ != nullptr) {
+      if (!IsPlainReal(*singleReads_)) [[unlikely]] return kNotReal;
+      return FinishSingleStep(result, lastResult);
+    }
+    if (single_ != nullptr) return RunSingleStep(result, lastResult);
+    return Execute(result, lastResult);
+  }
   // Runs the compiled, bound program.
   ErrorCode Execute(Value& result, Value& lastResult) const;
   // Most lines that graphs draw come down to one step (x*x, sin(x), 6.2+x

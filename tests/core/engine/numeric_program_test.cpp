@@ -68,6 +68,9 @@ const std::vector<std::string> kLines = {
     "x-(1e308+1e308-(1e308+1e308))", "sqrt(0-1)+x", "ln(0)*x", "x+0x10", "x+1\\2", "x+'a'",
     // One step over two variables, and a variable shifted by a constant.
     "x*k", "k+x", "x+k", "k-x", "x+6.2",
+    // Halving is a product; other divisors, and those whose reciprocal is
+    // not exact, stay quotients.
+    "x/2", "x/-0.25", "x/0.5", "1/2/x", "x/2**-1030", "x/3", "(x+1)/4e-300", "x/8*k",
     // Lines the program leaves alone.
     "y=x*2", "x=x+1", "2x", "solve(1;x;1)", "f(x)", "eval('x+1')", "x+?", "root('x*x-2';0;2)",
 };
