@@ -113,16 +113,25 @@ class WindowTest : public QObject {
       QVERIFY(Dialog().Menu().Action(kCmdPreferences)->isEnabled());
     }
 
-    SetText(Editor(), "spin(1)");
-    bool openWhileRunning = false;
-    QTimer::singleShot(LineRunner::kBusyAfterMs, &Dialog(), [&] {
-      Dialog().close();
-      openWhileRunning = Dialog().isVisible();
-    });
-    QTest::keyClick(&Editor(), Qt::Key_Return);
-    QVERIFY(openWhileRunning);
-    QCOMPARE(Editor().Lines(), QStringList({"spin(1)", "Interrupted", ""}));
-    QTRY_VERIFY(!Dialog().isVisible());
+    // A close, or Exit where the close button only minimises: both wait
+    // for the line, and Exit still ends the program.
+    for (const bool exit : {false, true}) {
+      Restart();
+      Dialog().show();
+      Options().closeMinimize = exit ? 1 : 0;
+      SetText(Editor(), "spin(1)");
+      bool openWhileRunning = false;
+      QSignalSpy finished(&Dialog(), &QDialog::finished);
+      QTimer::singleShot(LineRunner::kBusyAfterMs, &Dialog(), [&] {
+        exit ? Dialog().Exit() : (void)Dialog().close();
+        openWhileRunning = Dialog().isVisible();
+      });
+      QTest::keyClick(&Editor(), Qt::Key_Return);
+      QVERIFY(openWhileRunning);
+      QCOMPARE(Editor().Lines(), QStringList({"spin(1)", "Interrupted", ""}));
+      QTRY_COMPARE(finished.count(), 1);
+      QVERIFY(!Dialog().isMinimized());
+    }
   }
 
   // A start-up script that runs long shows the window while it runs; Esc

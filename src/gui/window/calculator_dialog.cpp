@@ -296,14 +296,16 @@ void CalculatorDialog::SwitchToRussian() {
 }
 
 void CalculatorDialog::Exit() {
+  // Taken by the close event, which comes at once or, while a line runs,
+  // once the line has ended.
   exiting_ = true;
   close();
-  exiting_ = false;
 }
 
 void CalculatorDialog::closeEvent(QCloseEvent* event) {
   event->ignore();
-  if (!exiting_ && Options().closeMinimize != 0) {
+  const bool exiting = std::exchange(exiting_, false);
+  if (!exiting && Options().closeMinimize != 0) {
     desktop_->Minimize();
     return;
   }
