@@ -514,7 +514,12 @@ class WindowTest : public QObject {
     const Row rows[] = {{0, 1, 0, false, "1+2", "3000"},
                         {0, 2, 1, false, "1", "1.609344"},
                         {1, 1, 0, true, "5", "41"},
-                        {0, 1, 1, false, "2+3", "5"}};
+                        {0, 1, 1, false, "2+3", "5"},
+                        // The line buffer holds the line as typed, not its
+                        // conversion: 255 characters, 1+1+...+1 is 128.
+                        {0, 1, 0, false, "1" + QString("+1").repeated(127), "128000"},
+                        {0, 1, 0, false, "1" + QString("+1").repeated(128) + " ",
+                         "Line is too long: at most 255 characters"}};
     for (const auto& [type, a, b, swap, line, result] : rows) {
       types->setCurrentIndex(type);
       Dialog().Conversion().OnUnitTypeChanged();  // refills both lists from their first entries

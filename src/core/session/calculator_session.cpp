@@ -176,12 +176,12 @@ const CalculatorSession::DamagedOptionsFile* CalculatorSession::DamagedOptions()
   return impl_->damaged ? &*impl_->damaged : nullptr;
 }
 
-std::string CalculatorSession::CalculateLine(std::string_view rawLine) {
-  if (LongerThanCapacity(rawLine)) return GetErrorText(kLineTooLong);
+std::string CalculatorSession::CalculateLine(std::string_view typed, std::string_view evaluated) {
+  if (LongerThanCapacity(typed)) return GetErrorText(kLineTooLong);
   // The engine reports its failures as codes; running out of memory is the
   // one failure that comes as an exception, from anywhere in the line.
   try {
-    return Calculate(rawLine);
+    return Calculate(evaluated);
   } catch (const std::bad_alloc&) {
     return GetErrorText(kOutOfMemory);
   }

@@ -50,7 +50,11 @@ class CalculatorSession {
 
   // Evaluates one line of the expression window and returns the text shown
   // below it; empty when nothing is shown.
-  std::string CalculateLine(std::string_view line);
+  std::string CalculateLine(std::string_view line) { return CalculateLine(line, line); }
+  // The same for a line the window rewrote before evaluating it (unit
+  // conversion wraps it): the line buffer's capacity is that of the line as
+  // typed, and `evaluated` is what runs.
+  std::string CalculateLine(std::string_view typed, std::string_view evaluated);
 
   ExpressionEngine& Engine();
 

@@ -34,10 +34,12 @@ bool CopyToClipboard(const QString& text) {
 LineFlow::LineFlow(ExpressionEditor& editor, CalculatorSession& session)
     : editor_(editor), session_(session), output_(editor) {}
 
-QString LineFlow::CalculateLine(const QString& line) {
+QString LineFlow::CalculateLine(const QString& typed, const QString& evaluated) {
   session_.SetOutput(&output_);
   std::string shown;
-  const auto calculate = [&] { shown = session_.CalculateLine(line.toStdString()); };
+  const auto calculate = [&] {
+    shown = session_.CalculateLine(typed.toStdString(), evaluated.toStdString());
+  };
   if (runner_ == nullptr) {
     calculate();
   } else if (!runner_->Run(calculate)) {
@@ -70,9 +72,8 @@ void LineFlow::EvaluateCurrentLine(bool moveToLineEnd) {
 
   // The whole line: the session refuses one longer than the line buffer
   // rather than evaluating a part the user did not mean.
-  QString text = editor_.GetLineText(line, std::numeric_limits<int>::max());
-  if (rewriter_) text = rewriter_(text);
-  const QString result = CalculateLine(text);
+  const QString text = editor_.GetLineText(line, std::numeric_limits<int>::max());
+  const QString result = CalculateLine(text, rewriter_ ? rewriter_(text) : text);
 
   if (!result.isEmpty()) {
     if (Options().autoClip != 0) CopyToClipboard(result);

@@ -24,7 +24,9 @@ class LineFlow {
   void EvaluateCurrentLine(bool moveToLineEnd);
 
   // The text shown for one line; empty when nothing is shown.
-  QString CalculateLine(const QString& line);
+  QString CalculateLine(const QString& line) { return CalculateLine(line, line); }
+  // The same for a typed line that runs rewritten (see CalculatorSession).
+  QString CalculateLine(const QString& typed, const QString& evaluated);
 
   // A hook that may rewrite the line before it is calculated (unit
   // conversion mode wraps it in a conversion).
