@@ -106,6 +106,26 @@ class GraphsTest : public QObject {
     QCOMPARE(g->Samples()->yMax, 9.0);
   }
 
+  // A picture is sampled between lines, where Esc cannot reach it; the
+  // time a line may take bounds it, so that a function that never ends
+  // leaves the window alive.
+  void slowPicturesStopAtTheTimeLimit() {
+    window_.reset();
+    WriteFile(folder_->FilePath("slow.usc"),
+              "func slow(a)\nb=0\nagain:\nb=b+1\nif b<200000\ngoto again\nendif\n"
+              "return a\nendfunc\n");
+    window_ = std::make_unique<StartedWindow>(folder_->Path());
+    Graph2DDialog* g = GraphWindows::Of(window_->dialog.get())->Graph2D();
+    Options().timeLimit = 1;
+    Type("graph2d(slow(x);0;1)");
+    QVERIFY(QTest::qWaitForWindowExposed(g));
+    g->ReleasePicture();
+    QElapsedTimer drawing;
+    drawing.start();
+    g->Picture();
+    QVERIFY2(drawing.elapsed() < 4000, qPrintable(QString::number(drawing.elapsed())));
+  }
+
   void enterRedrawsOnlyOnAChangeAndEscapeHides() {
     Graph2DDialog* g = graphs_->Graph2D();
     Type("graph2d(sin(x);0;10)");

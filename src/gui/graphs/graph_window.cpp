@@ -16,7 +16,10 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
+#include "engine/expression_engine.h"
+#include "engine/interruption.h"
 #include "gui/graphs/vector_state.h"
 
 namespace vr {
@@ -261,6 +264,12 @@ QImage GraphWindow::RenderedAt(qreal ratio) {
 }
 
 void GraphWindow::Draw(QImage& picture, qreal ratio) {
+  // The picture is sampled as the area paints, between lines, where no Esc
+  // can reach it: the time one line may take bounds it instead, and the
+  // points not sampled by then are left out. (Inside a line the line's own
+  // bounds hold.)
+  std::optional<InterruptibleLine> bounded;
+  if (LinesUnderWay() == 0) bounded.emplace();
   picture.setDevicePixelRatio(ratio);
   picture.fill(Qt::white);
   LeaveWideVectorState();
