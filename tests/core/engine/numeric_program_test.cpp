@@ -181,7 +181,11 @@ TEST_F(NumericProgramTest, AnswersRealLinesAndLeavesTheRest) {
     bool answered;
     const OperationTable* table = &StandardOperations();
   };
+  std::string deepest;  // 49 Values at once, all the general stack holds
+  for (int i = 1; i < 49; ++i) deepest += "1+(";
+  deepest += "x" + std::string(48, ')');
   const std::vector<Row> rows = {
+      {deepest, 1, true},
       {"sin(x)+cos(x)*tan(x/3)", 2, true},
       {"min(x;k;2)+iif(x>k;1;0)+max(x)", 2, true},
       {"pi*x-e_c", 2, true},

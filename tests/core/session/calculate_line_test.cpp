@@ -11,6 +11,7 @@
 
 #include "engine/interruption.h"
 #include "engine/output_sink.h"
+#include "graphs/graph_command_target.h"
 #include "options/options_record.h"
 #include "session/calculator_session.h"
 #include "settings/options_file.h"
@@ -51,6 +52,31 @@ TEST_F(CalculateLineTest, BlanksAroundLinesAndCommands) {
       {"2+", "Stack is empty"},
   });
   EXPECT_EQ(session.Engine().outputWindow, &sink);
+}
+
+// With the window's graphs registered, the session hands each command over
+// and has the graph shown only when the command was accepted.
+TEST_F(CalculateLineTest, GraphCommandsGoToTheRegisteredWindows) {
+  struct Target : GraphCommandTarget {
+    int answer = 0;
+    std::vector<std::string> calls;
+    int SetFromCommand(GraphKind kind, std::string_view argument) override {
+      calls.push_back("set " + std::to_string(static_cast<int>(kind)) + " " + std::string(argument));
+      return answer;
+    }
+    void Present(GraphKind kind) override {
+      calls.push_back("present " + std::to_string(static_cast<int>(kind)));
+    }
+  } target;
+  session.SetGraphTarget(&target);
+  (void)session.CalculateLine("graph2d(x;0;1)");
+  target.answer = -1;
+  (void)session.CalculateLine("graphpolar(x;0;1)");
+  const std::string set2d = "set " + std::to_string(static_cast<int>(GraphKind::Graph2D));
+  const std::string present2d = "present " + std::to_string(static_cast<int>(GraphKind::Graph2D));
+  const std::string setPolar = "set " + std::to_string(static_cast<int>(GraphKind::Polar));
+  EXPECT_EQ(target.calls, (std::vector<std::string>{set2d + " X;0;1", present2d, setPolar + " X;0;1"}));
+  session.SetGraphTarget(nullptr);
 }
 
 // Start-up reads the options file first, then the overrides, and only then

@@ -69,6 +69,7 @@ TEST(ConvertValue, FromNumbers) {
       {Fr(0, 3, 4), S, kOk, "String [3\\4]"}, {Fr(5, 1, 2), D, kOk, "Date 1900-01-04 00:00:00"},
       {Tm(1, 2, 5), I, kOk, "Integer 3725"}, {Tm(1, 2, 5), F, kOk, "Fraction 62 5 60"},
       {Tm(-2, 57, 55), F, kOk, "Fraction -62 5 60"}, {Tm(0, 0, -30), F, kOk, "Fraction 0 -30 60"},
+      {Tm(-1, 0, 1), F, kOk, "Fraction -59 59 60"},
       {Tm(0, 2, 5), S, kOk, "String [2:5]"}, {Tm(1, 2, 5), C, kOk, "Complex 3725 0"},
       {Tm(11, 0, 0), D, kOk, "Date 1899-12-30 00:00:00"},
       {Tm(12, 0, 0), D, kOk, "Date 1899-12-31 00:00:00"},
