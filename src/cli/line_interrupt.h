@@ -2,11 +2,10 @@
 
 namespace vr::cli {
 
-// Ctrl+C while a line runs stops that line, which then shows its message
-// like any error; Ctrl+C again before it has stopped, or while no line runs
-// (at the prompt), ends the program the usual way. The handler is in place
-// only for the life of this object, so reading input keeps whatever the
-// program was started with (and the line editor's own handling).
+// Ctrl+C while a line runs (while this object lives) stops that line, which
+// then shows its message like any error; Ctrl+C again before it has
+// stopped, or while no line runs (at the prompt, where the line editor
+// passes it on), ends the program the usual way, by the signal.
 class LineInterrupt {
  public:
   LineInterrupt();
