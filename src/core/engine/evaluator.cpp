@@ -95,17 +95,12 @@ ErrorCode RunFunction(ExpressionEngine& engine, ValueStack& stack, const Token& 
 
 }  // namespace
 
-ErrorCode ExpressionEngine::Evaluate(const std::vector<Token>& postfix, NumericProgram& program,
-                                     Value& result) {
-  if (useNumericProgram) {
+ErrorCode ExpressionEngine::EvaluateOtherwise(const std::vector<Token>& postfix,
+                                              NumericProgram& program, Value& result) {
+  if (useNumericProgram && !program.IsReadyFor(variables_)) {
     const ErrorCode code =
         program.Run(postfix, services_.operations, variables_, result, lastResult);
-    if (code != kNotReal) {
-      // The general evaluator leaves its stack empty and the flag clear.
-      stack_.Clear();
-      solveFlag = false;
-      return code;
-    }
+    if (code != kNotReal) return AnsweredByProgram(code);
   }
   return EvaluateGeneral(postfix, result);
 }

@@ -55,10 +55,7 @@ class ExpressionEngine {
   ErrorCode ToPostfix();
 
   // Runs the postfix list; may be called many times after one ToPostfix.
-  ErrorCode EvaluatePostfix(Value& result) {
-    if (ErrorCode code = RunBoundProgram(program_, result); code != kNotReal) [[likely]] return code;
-    return Evaluate(postfix_, program_, result);
-  }
+  ErrorCode EvaluatePostfix(Value& result) { return Evaluate(postfix_, program_, result); }
 
   // Prepare, tokenize, check, order, evaluate. `result` is written only by
   // the evaluation step.
@@ -69,7 +66,6 @@ class ExpressionEngine {
   ErrorCode PrepareLine(std::string_view text, PreparedLine& line);
   // Evaluates a prepared line as EvaluatePostfix evaluates the engine's own.
   ErrorCode EvaluatePrepared(PreparedLine& line, Value& result) {
-    if (ErrorCode code = RunBoundProgram(line.program, result); code != kNotReal) [[likely]] return code;
     return Evaluate(line.postfix, line.program, result);
   }
 
@@ -107,18 +103,25 @@ class ExpressionEngine {
   ValueStack stack_;  // reused by every evaluation
   NumericProgram program_;  // the postfix list compiled, made on first use
 
-  ErrorCode Evaluate(const std::vector<Token>& postfix, NumericProgram& program, Value& result);
-  // A line whose program is bound, answered with no call but the
-  // program's: a graph or a root search evaluates such lines millions of
-  // times.
-  ErrorCode RunBoundProgram(const NumericProgram& program, Value& result) {
-    if (!useNumericProgram) return kNotReal;
-    const ErrorCode code = program.RunIfReady(variables_, result, lastResult);
-    if (code != kNotReal) {
-      // As Evaluate leaves them.
-      stack_.Clear();
-      solveFlag = false;
+  // A line whose program is bound is answered with no call but the
+  // program's (a graph or a root search evaluates such lines millions of
+  // times); the rest is EvaluateOtherwise's.
+  ErrorCode Evaluate(const std::vector<Token>& postfix, NumericProgram& program, Value& result) {
+    if (useNumericProgram && program.IsReadyFor(variables_)) [[likely]] {
+      const ErrorCode code = program.RunReady(result, lastResult);
+      if (code != kNotReal) [[likely]] return AnsweredByProgram(code);
     }
+    return EvaluateOtherwise(postfix, program, result);
+  }
+  // A program that is not bound yet is bound (and first compiled) where it
+  // can be and run; a bound one has declined already, so the general
+  // evaluator answers.
+  ErrorCode EvaluateOtherwise(const std::vector<Token>& postfix, NumericProgram& program,
+                              Value& result);
+  ErrorCode AnsweredByProgram(ErrorCode code) {
+    // The general evaluator leaves its stack empty and the flag clear.
+    stack_.Clear();
+    solveFlag = false;
     return code;
   }
   ErrorCode EvaluateGeneral(const std::vector<Token>& postfix, Value& result);

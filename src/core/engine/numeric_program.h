@@ -13,6 +13,11 @@
 
 namespace vr {
 
+// A Value a numeric program can stand for: a Real with no name.
+// (Operations keep the name of their left operand, and the result must come
+// out the same.)
+inline bool IsPlainReal(const Value& v) { return v.kind == ValueKind::Real && v.name.empty(); }
+
 // A postfix list compiled, where it can be, into a flat program over
 // doubles, for lines that are evaluated many times (graphs, root, integral).
 // It covers lines whose operands are Real literals, named constants with a
@@ -26,11 +31,6 @@ namespace vr {
 // step. As soon as a variable does not hold a Real, or a step meets a result
 // of another kind or an error that names something, it gives up, having
 // changed nothing, and the general evaluator answers instead.
-// A Value a numeric program can stand for: a Real with no name.
-// (Operations keep the name of their left operand, and the result must come
-// out the same.)
-inline bool IsPlainReal(const Value& v) { return v.kind == ValueKind::Real && v.name.empty(); }
-
 class NumericProgram {
  public:
   NumericProgram() = default;
@@ -57,14 +57,22 @@ class NumericProgram {
     return RunReady(result, lastResult);
   }
 
-  // Run's answer when the program is already bound to these variables as
-  // they stand, else kNotReal. Small enough to be inlined where lines are
-  // evaluated again and again: a one-step line over at most one variable
-  // (x*x, sin(x), 6.2+x) then costs no more than the step and its checks,
-  // and a longer one goes straight to the interpreter.
-  ErrorCode RunIfReady(const VariableTable& variables, Value& result, Value& lastResult) const {
-    if (!IsReadyFor(variables)) return kNotReal;
-    return RunReady(result, lastResult);
+  // Whether the program is bound to these variables as they stand, so
+  // that RunReady may answer for them.
+  bool IsReadyFor(const VariableTable& variables) const {
+    return readyFor_ == &variables && readyGeneration_ == variables.Generation();
+  }
+  // Run's answer for a ready program. Small enough to be inlined where
+  // lines are evaluated again and again: a one-step line over at most one
+  // variable (x*x, sin(x), 6.2+x) then costs no more than the step and its
+  // checks, and a longer one goes straight to the interpreter.
+  ErrorCode RunReady(Value& result, Value& lastResult) const {
+    if (singleReads_ != nullptr) {
+      if (!IsPlainReal(*singleReads_)) [[unlikely]] return kNotReal;
+      return FinishSingleStep(result, lastResult);
+    }
+    if (single_ != nullptr) return RunSingleStep(result, lastResult);
+    return Execute(result, lastResult);
   }
 
   // What one step gives; the number and the code come back in registers.
@@ -122,17 +130,6 @@ class NumericProgram {
   // cannot answer with these variables.
   bool Prepare(const std::vector<Token>& postfix, const OperationTable* table,
                VariableTable& variables);
-  bool IsReadyFor(const VariableTable& variables) const {
-    return readyFor_ == &variables && readyGeneration_ == variables.Generation();
-  }
-  ErrorCode RunReady(Value& result, Value& lastResult) const {
-    if (singleReads_ != nullptr) {
-      if (!IsPlainReal(*singleReads_)) [[unlikely]] return kNotReal;
-      return FinishSingleStep(result, lastResult);
-    }
-    if (single_ != nullptr) return RunSingleStep(result, lastResult);
-    return Execute(result, lastResult);
-  }
   // Runs the compiled, bound program.
   ErrorCode Execute(Value& result, Value& lastResult) const;
   // Most lines that graphs draw come down to one step (x*x, sin(x), 6.2+x
