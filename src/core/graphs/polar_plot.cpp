@@ -67,12 +67,29 @@ PolarSamples ComputePolarSamples(ExpressionEngine& engine, std::string_view func
   return out;
 }
 
-PolarPlot LayOutPolar(const PolarSamples& s, int width, int height) {
-  PolarPlot plot;
+namespace {
+
+// The scale and the offsets that centre the curve in the picture, shared by
+// the pixel and the fine drawing so that both lie on the same frame.
+struct PolarFrame {
+  double scale;
+  double xOff;
+  double yOff;
+};
+
+PolarFrame FrameOf(const PolarSamples& s, int width, int height) {
   const int side = height < width ? height : width;
   const double scale = s.bothMax == s.bothMin ? 1.0 : side / std::fabs(s.bothMax - s.bothMin);
   const double xOff = width / 2 - ((s.xMax - s.xMin) / 2 + s.xMin) * scale;
   const double yOff = height / 2 - ((s.yMax - s.yMin) / 2 + s.yMin) * scale;
+  return {scale, xOff, yOff};
+}
+
+}  // namespace
+
+PolarPlot LayOutPolar(const PolarSamples& s, int width, int height) {
+  PolarPlot plot;
+  const auto [scale, xOff, yOff] = FrameOf(s, width, height);
   for (int i = 0; i < s.LastIndex(); ++i) {
     const auto k = static_cast<std::size_t>(i);
     const double column = ToPixel(scale * s.xs[k]) + xOff;
@@ -86,10 +103,7 @@ PolarPlot LayOutPolar(const PolarSamples& s, int width, int height) {
 
 PolarOutline OutlinePolar(const PolarSamples& s, int width, int height) {
   PolarOutline outline;
-  const int side = height < width ? height : width;
-  const double scale = s.bothMax == s.bothMin ? 1.0 : side / std::fabs(s.bothMax - s.bothMin);
-  const double xOff = width / 2 - ((s.xMax - s.xMin) / 2 + s.xMin) * scale;
-  const double yOff = height / 2 - ((s.yMax - s.yMin) / 2 + s.yMin) * scale;
+  const auto [scale, xOff, yOff] = FrameOf(s, width, height);
   outline.curve.reserve(static_cast<std::size_t>(std::max(s.LastIndex(), 0)));
   for (int i = 0; i < s.LastIndex(); ++i) {
     const auto k = static_cast<std::size_t>(i);
