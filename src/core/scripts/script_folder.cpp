@@ -8,21 +8,12 @@
 
 #include "engine/expression_engine.h"
 #include "engine/interruption.h"
-#include "scripts/script_file.h"
+#include "files/script_file_name.h"
 #include "files/text_file.h"
+#include "scripts/script_file.h"
 #include "values/utf8_text.h"
 
 namespace vr {
-namespace {
-
-bool HasScriptExtension(const std::string& fileName) {
-  constexpr std::string_view kExtension = ".usc";
-  return fileName.size() > kExtension.size() &&
-         EqualsIgnoreCase(std::string_view(fileName).substr(fileName.size() - kExtension.size()),
-                          kExtension);
-}
-
-}  // namespace
 
 std::filesystem::path LoadScriptLibraries(const std::filesystem::path& folder,
                                           std::ostream& report) {
@@ -33,7 +24,7 @@ std::filesystem::path LoadScriptLibraries(const std::filesystem::path& folder,
        it.increment(ec)) {
     const std::string fileName = it->path().filename().string();
     std::error_code typeError;
-    if (!HasScriptExtension(fileName) || it->is_directory(typeError)) continue;
+    if (!IsScriptFileName(fileName) || it->is_directory(typeError)) continue;
     if (EqualsIgnoreCase(fileName, kStartupScriptName)) {
       startup = it->path();
     } else {

@@ -4,17 +4,14 @@
 #include <string_view>
 #include <system_error>
 
+#include "files/script_file_name.h"
 #include "values/utf8_text.h"
 
 namespace vr {
 namespace {
 
 bool IsSampleLibrary(const std::string& fileName) {
-  constexpr std::string_view kExtension = ".usc";
-  return fileName.size() > kExtension.size() &&
-         EqualsIgnoreCase(std::string_view(fileName).substr(fileName.size() - kExtension.size()),
-                          kExtension) &&
-         !EqualsIgnoreCase(fileName, "startup.usc");
+  return IsScriptFileName(fileName) && !EqualsIgnoreCase(fileName, "startup.usc");
 }
 
 }  // namespace
